@@ -1,0 +1,161 @@
+#include "score_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <system_error>
+
+namespace game {
+
+namespace {
+
+constexpr bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Walks the text and hands out the characters that are not skipped.
+class Cursor {
+public:
+    explicit Cursor(std::string_view text) : text_(text) { skip(); }
+    bool atEnd() const { return pos_ == text_.size(); }
+    char peek() const { return atEnd() ? '\0' : text_[pos_]; }
+    void advance()
+    {
+        ++pos_;
+        skip();
+    }
+    std::size_t position() const { return pos_; }
+    void rewind(std::size_t pos) { pos_ = pos; }
+
+private:
+    void skip()
+    {
+        while (pos_ < text_.size() && isSkipped(text_[pos_]))
+            ++pos_;
+    }
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// What a number's characters say about its size, for the texts that
+// from_chars finds out of range.
+struct Scan {
+    std::string chars;             // sign, digits, ".", exponent, as from_chars reads them
+    bool negative = false;
+    bool anyNonZeroDigit = false;
+    std::int64_t leadingExponent = 0; // decimal exponent of the first non-zero digit, before e
+    std::int64_t exponent = 0;        // the value after e, saturated
+};
+
+constexpr std::int64_t kExponentCap = 1'000'000'000;
+
+Scan scanNumber(std::string_view text)
+{
+    Scan s;
+    Cursor c(text);
+    if (c.peek() == '+' || c.peek() == '-') {
+        s.negative = c.peek() == '-';
+        if (s.negative)
+            s.chars += '-';
+        c.advance();
+    }
+    bool seenPoint = false;
+    bool seenDigit = false;
+    std::int64_t integerDigits = 0; // digits before the point, leading zeros included
+    std::int64_t zerosAfterPoint = 0;
+    for (;;) {
+        const char ch = c.peek();
+        if (isDigit(ch)) {
+            if (ch != '0' && !s.anyNonZeroDigit) {
+                s.anyNonZeroDigit = true;
+                s.leadingExponent = seenPoint ? -(zerosAfterPoint + 1) : 0;
+                integerDigits = seenPoint ? 0 : 1;
+            } else if (s.anyNonZeroDigit && !seenPoint) {
+                ++integerDigits;
+            } else if (!s.anyNonZeroDigit && seenPoint) {
+                ++zerosAfterPoint;
+            }
+            seenDigit = true;
+            s.chars += ch;
+        } else if (ch == '.' && !seenPoint) {
+            seenPoint = true;
+            s.chars += ch;
+        } else {
+            break;
+        }
+        c.advance();
+    }
+    if (!seenDigit) {
+        s.chars.clear();
+        return s;
+    }
+    if (s.anyNonZeroDigit && integerDigits > 0)
+        s.leadingExponent = integerDigits - 1;
+
+    // An exponent counts only when at least one digit follows e and its sign.
+    if (c.peek() == 'e' || c.peek() == 'E') {
+        const std::size_t mark = c.position();
+        c.advance();
+        bool negativeExponent = false;
+        if (c.peek() == '+' || c.peek() == '-') {
+            negativeExponent = c.peek() == '-';
+            c.advance();
+        }
+        if (isDigit(c.peek())) {
+            s.chars += 'e';
+            if (negativeExponent)
+                s.chars += '-';
+            std::int64_t value = 0;
+            while (isDigit(c.peek())) {
+                s.chars += c.peek();
+                value = std::min(kExponentCap, value * 10 + (c.peek() - '0'));
+                c.advance();
+            }
+            s.exponent = negativeExponent ? -value : value;
+        } else {
+            c.rewind(mark);
+        }
+    }
+    return s;
+}
+
+} // namespace
+
+double readScore(std::string_view text)
+{
+    const Scan s = scanNumber(text);
+    if (s.chars.empty())
+        return 0.0;
+    double value = 0.0;
+    const char* first = s.chars.data();
+    const char* last = first + s.chars.size();
+    const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        const bool tooLarge = s.anyNonZeroDigit && s.leadingExponent + s.exponent > 0;
+        if (!tooLarge)
+            return 0.0;
+        const double largest = std::numeric_limits<double>::max();
+        return s.negative ? -largest : largest;
+    }
+    if (ec != std::errc{} || !std::isfinite(value))
+        return 0.0;
+    return value;
+}
+
+std::string writeScore(double value)
+{
+    if (value == 0.0 || !std::isfinite(value))
+        return "0";
+    std::array<char, 32> buffer{};
+    char* const first = buffer.data();
+    char* const last = first + buffer.size();
+    std::to_chars_result result{};
+    if (std::abs(value) < 1e15 && std::trunc(value) == value)
+        result = std::to_chars(first, last, static_cast<std::int64_t>(value));
+    else
+        result = std::to_chars(first, last, value);
+    return std::string(first, result.ptr);
+}
+
+} // namespace game

@@ -1,0 +1,46 @@
+# Sourced by ./play and ./check: makes sure what the build needs is installed.
+# On Debian and Ubuntu it installs what is missing with apt-get (through sudo
+# when not root) and installs nothing when all is present.
+
+morveta_need() {
+    local missing=()
+    local pkg
+    if command -v dpkg-query >/dev/null 2>&1 && command -v apt-get >/dev/null 2>&1; then
+        for pkg in "$@"; do
+            dpkg-query -W -f='${Status}\n' "$pkg" 2>/dev/null | grep -q '^install ok installed$' \
+                || missing+=("$pkg")
+        done
+        [ ${#missing[@]} -eq 0 ] && return 0
+        echo "Installing: ${missing[*]}" >&2
+        local sudo=()
+        if [ "$(id -u)" -ne 0 ]; then
+            if command -v sudo >/dev/null 2>&1; then
+                sudo=(sudo)
+            else
+                echo "Please install as root: apt-get install ${missing[*]}" >&2
+                return 1
+            fi
+        fi
+        # A fresh system may have no package lists yet.
+        if ! "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+            "${sudo[@]}" apt-get update -q || return 1
+            "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" || return 1
+        fi
+        return 0
+    fi
+    if ! command -v cmake >/dev/null 2>&1; then
+        cat >&2 <<'MSG'
+This system has no apt-get. Please install CMake 3.16 or newer, a C++20 compiler
+and Qt 6 (Widgets and Test), for example:
+  Fedora:  sudo dnf install cmake gcc-c++ qt6-qtbase-devel liberation-fonts
+  Arch:    sudo pacman -S cmake gcc qt6-base ttf-liberation
+  macOS:   brew install cmake qt
+then run this command again.
+MSG
+        return 1
+    fi
+    return 0
+}
+
+# What building the game needs.
+MORVETA_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation)

@@ -1,0 +1,224 @@
+#include "controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStringList>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace ui {
+
+namespace {
+
+QRect toPixels(Twips t)
+{
+    return {t.left / kTwipsPerPixel, t.top / kTwipsPerPixel, t.width / kTwipsPerPixel,
+            t.height / kTwipsPerPixel};
+}
+
+QString toQString(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QString objectNameFor(const ControlSpec& spec)
+{
+    const QString name = toQString(controlName(spec.control));
+    return isArray(spec.control) ? QStringLiteral("%1(%2)").arg(name).arg(spec.index) : name;
+}
+
+QRadioButton* makeOption(QWidget* parent, const ControlSpec& spec)
+{
+    auto* option = new QRadioButton(toQString(spec.caption), parent);
+    option->setAutoFillBackground(true);
+    return option;
+}
+
+ColourButton* makeButton(QWidget* parent, const ControlSpec& spec)
+{
+    auto* button = new ColourButton(toQString(spec.caption), parent);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QLabel* makeLabel(QWidget* parent, const ControlSpec& spec)
+{
+    auto* label = new QLabel(toQString(spec.caption), parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAutoFillBackground(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLineEdit* makeScoreBox(QWidget* parent, const ControlSpec& spec)
+{
+    auto* box = new QLineEdit(toQString(spec.caption), parent);
+    box->setAlignment(Qt::AlignCenter);
+    return box;
+}
+
+QListWidget* makeHistory(QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSortingEnabled(false);
+    // Every line has the same height; this keeps appending cheap however long
+    // the history grows.
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+QPlainTextEdit* makeRules(QWidget* parent)
+{
+    auto* text = new QPlainTextEdit(parent);
+    text->setPlainText(toQString(kRulesText));
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text->setWordWrapMode(QTextOption::WordWrap);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setTabChangesFocus(true);
+    return text;
+}
+
+QWidget* makeFrame(QWidget* parent)
+{
+    // Invisible: no border, no caption, the window's colour shows through.
+    auto* frame = new QWidget(parent);
+    frame->setFocusPolicy(Qt::NoFocus);
+    return frame;
+}
+
+} // namespace
+
+void ColourButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QBrush face(palette().color(QPalette::Button));
+    const bool sunken = isDown() || isChecked();
+    qDrawWinButton(&painter, rect(), palette(), sunken, &face);
+
+    QRect textRect = rect();
+    if (sunken)
+        textRect.translate(1, 1);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::ButtonText));
+    painter.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(4, 4, -4, -4);
+        focus.backgroundColor = face.color();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+QFont fontFor(const FontSpec& spec)
+{
+    QStringList families;
+    for (std::string_view f : spec.families)
+        families << toQString(f);
+    QFont font;
+    font.setFamilies(families);
+    font.setStyleHint(spec.serif ? QFont::Serif : QFont::SansSerif);
+    font.setPointSizeF(spec.pointSize);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
+}
+
+QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+QColor backColor(const QWidget& w) { return w.palette().color(w.backgroundRole()); }
+
+void setBackColor(QWidget& w, const QColor& colour)
+{
+    if (backColor(w) == colour)
+        return;
+    QPalette p = w.palette();
+    p.setColor(w.backgroundRole(), colour);
+    w.setPalette(p);
+}
+
+void setBackColor(QWidget& w, Rgb colour) { setBackColor(w, toQColor(colour)); }
+
+void setValue(QRadioButton& option, bool selected)
+{
+    if (option.isChecked() == selected)
+        return;
+    const bool exclusive = option.autoExclusive();
+    option.setAutoExclusive(exclusive && selected);
+    option.setChecked(selected);
+    option.setAutoExclusive(exclusive);
+}
+
+ControlSet buildControls(QWidget& window)
+{
+    ControlSet c;
+    window.setFont(fontFor(kWindowFont));
+    window.setFixedSize(toPixels(kClientArea).size());
+    window.setWindowTitle(toQString(kWebAddress) + toQString(kCaptionTail));
+    window.setAutoFillBackground(true);
+    setBackColor(window, kWindowColour);
+
+    // Frames come first in the table, so their children find them built.
+    std::vector<std::pair<int, QWidget*>> byTabIndex;
+    for (const ControlSpec& spec : kControls) {
+        QWidget* parent = &window;
+        if (const auto frame = containerOf(spec.control))
+            parent = *frame == Control::Frame1 ? c.Frame1 : c.Frame2;
+        const auto i = static_cast<std::size_t>(spec.index);
+        QWidget* w = nullptr;
+        switch (spec.control) {
+        case Control::Label2: w = c.Label2[i] = makeLabel(parent, spec); break;
+        case Control::Frame1: w = c.Frame1 = makeFrame(parent); break;
+        case Control::Frame2: w = c.Frame2 = makeFrame(parent); break;
+        case Control::Igrach: w = c.Igrach[i] = makeOption(parent, spec); break;
+        case Control::Radio: w = c.Radio[i] = makeOption(parent, spec); break;
+        case Control::Rezul: w = c.Rezul[i] = makeScoreBox(parent, spec); break;
+        case Control::Buton: w = c.Buton[i] = makeButton(parent, spec); break;
+        case Control::Nachalo: w = c.Nachalo[i] = makeButton(parent, spec); break;
+        case Control::Rezultat: w = c.Rezultat = makeHistory(parent); break;
+        case Control::Text1: w = c.Text1 = makeRules(parent); break;
+        }
+        w->setObjectName(objectNameFor(spec));
+        w->setGeometry(toPixels(spec.rect));
+        if (spec.colour)
+            setBackColor(*w, *spec.colour);
+        byTabIndex.emplace_back(spec.tabIndex, w);
+    }
+
+    c.Igrach[0]->setChecked(true);
+    const QFont radioFont = fontFor(kRadioFont);
+    for (QRadioButton* r : c.Radio) {
+        r->setFont(radioFont);
+        r->setEnabled(false);
+    }
+
+    std::sort(byTabIndex.begin(), byTabIndex.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    QWidget* previous = nullptr;
+    for (const auto& [tab, w] : byTabIndex) {
+        if (!(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+    return c;
+}
+
+} // namespace ui

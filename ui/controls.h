@@ -1,0 +1,61 @@
+#pragma once
+
+#include "layout.h"
+
+#include <QPushButton>
+
+#include <array>
+
+class QColor;
+class QFont;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QRadioButton;
+class QWidget;
+
+namespace ui {
+
+// A command button whose whole face is its background colour, flat, whatever
+// the style: styles draw their own gradient or theme image over the palette.
+class ColourButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The window's controls, by the names the handlers use. The widgets are owned
+// by the window they were built into.
+struct ControlSet {
+    std::array<ColourButton*, 3> Buton{};
+    std::array<QRadioButton*, 3> Radio{};
+    std::array<QRadioButton*, 2> Igrach{};
+    std::array<QLineEdit*, 2> Rezul{};
+    std::array<ColourButton*, 2> Nachalo{};
+    std::array<QLabel*, 3> Label2{};
+    QListWidget* Rezultat = nullptr;
+    QPlainTextEdit* Text1 = nullptr;
+    QWidget* Frame1 = nullptr;
+    QWidget* Frame2 = nullptr;
+};
+
+// Builds every control of the table into the window, gives the window its
+// size, colour, font and caption, and sets the tab order.
+ControlSet buildControls(QWidget& window);
+
+QFont fontFor(const FontSpec& spec);
+QColor toQColor(Rgb c);
+
+// The colour a control shows behind its content, whatever its kind.
+QColor backColor(const QWidget& w);
+void setBackColor(QWidget& w, const QColor& colour);
+void setBackColor(QWidget& w, Rgb colour);
+
+// Selects or clears an option button. Clearing works on the selected button
+// of an exclusive group too, which QAbstractButton alone refuses.
+void setValue(QRadioButton& option, bool selected);
+
+} // namespace ui

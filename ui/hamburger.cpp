@@ -1,0 +1,110 @@
+#include "hamburger.h"
+
+namespace ui {
+
+namespace {
+
+constexpr bool rowsAreComplete()
+{
+    for (std::string_view row : kHamburger)
+        if (row.size() != std::size_t(kIconSize))
+            return false;
+    return true;
+}
+static_assert(rowsAreComplete(), "every row of the icon has 32 pixels");
+
+class Writer {
+public:
+    void u8(std::uint32_t v) { bytes.push_back(static_cast<std::uint8_t>(v & 0xFFu)); }
+    void u16(std::uint32_t v)
+    {
+        u8(v);
+        u8(v >> 8);
+    }
+    void u32(std::uint32_t v)
+    {
+        u16(v & 0xFFFFu);
+        u16(v >> 16);
+    }
+    std::vector<std::uint8_t> bytes;
+};
+
+} // namespace
+
+int paletteIndex(char key)
+{
+    for (std::size_t i = 0; i < kHamburgerPalette.size(); ++i)
+        if (kHamburgerPalette[i].key == key)
+            return int(i) + 1;
+    return 0;
+}
+
+std::vector<std::uint8_t> hamburgerIco()
+{
+    constexpr std::uint32_t size = kIconSize;
+    constexpr std::uint32_t colours = 256;
+    constexpr std::uint32_t pixelBytes = size * size;   // 8 bits a pixel, rows already 4-aligned
+    constexpr std::uint32_t maskBytes = size * size / 8; // 1 bit a pixel, 4 bytes a row
+    constexpr std::uint32_t headerBytes = 40;
+    constexpr std::uint32_t imageBytes = headerBytes + colours * 4 + pixelBytes + maskBytes;
+
+    Writer w;
+    // ICONDIR and its one entry.
+    w.u16(0);
+    w.u16(1);
+    w.u16(1);
+    w.u8(size);
+    w.u8(size);
+    w.u8(0); // 256 colours
+    w.u8(0);
+    w.u16(1);
+    w.u16(8);
+    w.u32(imageBytes);
+    w.u32(6 + 16);
+
+    // BITMAPINFOHEADER; the height counts the colour rows and the mask rows.
+    w.u32(headerBytes);
+    w.u32(size);
+    w.u32(size * 2);
+    w.u16(1);
+    w.u16(8);
+    w.u32(0);
+    w.u32(pixelBytes + maskBytes);
+    w.u32(0);
+    w.u32(0);
+    w.u32(0);
+    w.u32(0);
+
+    // Palette as B, G, R, 0; entry 0 stands for the transparent pixels.
+    for (std::uint32_t i = 0; i < colours; ++i) {
+        if (i >= 1 && i <= kHamburgerPalette.size()) {
+            const PaletteEntry& e = kHamburgerPalette[i - 1];
+            w.u8(e.b);
+            w.u8(e.g);
+            w.u8(e.r);
+        } else {
+            w.u8(0);
+            w.u8(0);
+            w.u8(0);
+        }
+        w.u8(0);
+    }
+
+    // Rows run bottom-up.
+    for (int y = kIconSize - 1; y >= 0; --y)
+        for (char key : kHamburger[std::size_t(y)])
+            w.u8(std::uint32_t(paletteIndex(key)));
+    for (int y = kIconSize - 1; y >= 0; --y) {
+        const std::string_view row = kHamburger[std::size_t(y)];
+        for (int byte = 0; byte < kIconSize / 8; ++byte) {
+            std::uint32_t bits = 0;
+            for (int bit = 0; bit < 8; ++bit)
+                if (paletteIndex(row[std::size_t(byte * 8 + bit)]) == 0)
+                    bits |= 0x80u >> bit;
+            w.u8(bits);
+        }
+    }
+    return w.bytes;
+}
+
+} // namespace ui

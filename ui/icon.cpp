@@ -1,0 +1,31 @@
+#include "icon.h"
+
+#include "hamburger.h"
+
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+
+namespace ui {
+
+QImage hamburgerImage()
+{
+    QImage image(kIconSize, kIconSize, QImage::Format_ARGB32);
+    for (int y = 0; y < kIconSize; ++y) {
+        const std::string_view row = kHamburger[std::size_t(y)];
+        for (int x = 0; x < kIconSize; ++x) {
+            const int index = paletteIndex(row[std::size_t(x)]);
+            if (index == 0) {
+                image.setPixel(x, y, qRgba(0, 0, 0, 0));
+                continue;
+            }
+            const PaletteEntry& e = kHamburgerPalette[std::size_t(index - 1)];
+            image.setPixel(x, y, qRgb(e.r, e.g, e.b));
+        }
+    }
+    return image;
+}
+
+QIcon windowIcon() { return QIcon(QPixmap::fromImage(hamburgerImage())); }
+
+} // namespace ui

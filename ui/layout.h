@@ -1,0 +1,128 @@
+#pragma once
+
+// The window's design: every control's geometry (in twips), caption, colour
+// and tab index, in one table, plus the window's own properties.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace ui {
+
+struct Rgb {
+    std::uint8_t r = 0, g = 0, b = 0;
+    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+inline constexpr Rgb IdleColour{128, 255, 128};    // move buttons waiting; the computer's idle marks
+inline constexpr Rgb PickColour{192, 64, 0};       // the computer's current pick
+inline constexpr Rgb PressedColour{255, 192, 128}; // the move button pressed in the last round
+inline constexpr Rgb kLabelColour{255, 192, 128};
+inline constexpr Rgb kComputerFirstColour{192, 0, 192};
+inline constexpr Rgb kClearColour{255, 0, 0};
+inline constexpr Rgb kNewColour{0, 255, 0};
+inline constexpr Rgb kWindowColour{128, 128, 255};
+
+// 1440 twips are an inch; 15 of them are one logical pixel at 96 dpi, and Qt
+// scales logical pixels on denser screens.
+inline constexpr int kTwipsPerPixel = 15;
+
+struct Twips {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+// The control arrays and single controls, by name. The kind of widget and the
+// container follow from the name.
+enum class Control { Label2, Frame1, Igrach, Rezul, Frame2, Radio, Buton, Nachalo, Rezultat, Text1 };
+
+constexpr std::string_view controlName(Control c)
+{
+    constexpr std::array<std::string_view, 10> names{"Label2", "Frame1", "Igrach", "Rezul",
+                                                     "Frame2", "Radio", "Buton", "Nachalo",
+                                                     "Rezultat", "Text1"};
+    return names[static_cast<std::size_t>(c)];
+}
+
+constexpr bool isArray(Control c)
+{
+    return c != Control::Frame1 && c != Control::Frame2 && c != Control::Rezultat &&
+           c != Control::Text1;
+}
+
+// Option buttons sit in a frame; every other control sits in the window.
+constexpr std::optional<Control> containerOf(Control c)
+{
+    if (c == Control::Igrach)
+        return Control::Frame1;
+    if (c == Control::Radio)
+        return Control::Frame2;
+    return std::nullopt;
+}
+
+struct ControlSpec {
+    Control control;
+    int index;                 // position in its control array; 0 for a single control
+    Twips rect;                // relative to the container's client area
+    std::string_view caption;  // UTF-8
+    std::optional<Rgb> colour; // none: the system's colour (boxes) or the window's (frames)
+    int tabIndex;
+};
+
+inline constexpr std::array<ControlSpec, 19> kControls{{
+    {Control::Label2, 0, {1560, 0, 4695, 375}, "Морвета - камък, ножица, хартия", kLabelColour, 14},
+    {Control::Label2, 2, {120, 480, 1815, 375}, "Кой играе първи", kLabelColour, 17},
+    {Control::Label2, 1, {2160, 480, 975, 375}, "Резултат", kLabelColour, 15},
+    {Control::Frame1, 0, {120, 960, 1935, 975}, "", std::nullopt, 5},
+    {Control::Igrach, 0, {0, 120, 1815, 375}, "  1. Играч", kLabelColour, 6},
+    {Control::Igrach, 1, {0, 600, 1815, 375}, " 1. Компютър", kComputerFirstColour, 7},
+    {Control::Rezul, 0, {2160, 1080, 975, 405}, "0", std::nullopt, 12},
+    {Control::Rezul, 1, {2160, 1560, 975, 405}, "0", std::nullopt, 13},
+    {Control::Frame2, 0, {5040, 480, 255, 1575}, "", std::nullopt, 8},
+    {Control::Radio, 0, {0, 120, 495, 375}, "", PickColour, 11},
+    {Control::Radio, 1, {0, 600, 255, 375}, "", IdleColour, 9},
+    {Control::Radio, 2, {0, 1080, 255, 375}, "", IdleColour, 10},
+    {Control::Buton, 0, {5520, 600, 1095, 375}, "Камък", IdleColour, 0},
+    {Control::Buton, 1, {5520, 1080, 1095, 375}, "Ножица", IdleColour, 1},
+    {Control::Buton, 2, {5520, 1560, 1095, 375}, "Хартия", IdleColour, 2},
+    {Control::Nachalo, 1, {6720, 600, 975, 495}, "Изчисти", kClearColour, 16},
+    {Control::Nachalo, 0, {6720, 1440, 975, 495}, "Нова", kNewColour, 3},
+    {Control::Rezultat, 0, {120, 2040, 7575, 1200}, "", std::nullopt, 4},
+    {Control::Text1, 0, {120, 3360, 7575, 1935}, "", std::nullopt, 18},
+}};
+
+// The window itself.
+inline constexpr Twips kClientArea{0, 0, 7830, 5310};
+inline constexpr std::string_view kWebAddress = "www.morveta.example";
+inline constexpr std::string_view kCaptionTail = "    камък >  ножица > хартия > камък";
+inline constexpr int kTimerIntervalMs = 100;
+
+struct FontSpec {
+    std::array<std::string_view, 4> families; // the first that is installed is used
+    double pointSize;
+    bool serif;
+};
+
+inline constexpr FontSpec kWindowFont{
+    {"Times New Roman", "Liberation Serif", "Tinos", "Nimbus Roman"}, 12.0, true};
+inline constexpr FontSpec kRadioFont{
+    {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial"}, 8.25, false};
+
+// The rules shown in Text1: five lines, each ending in CR LF. Line 1 has two
+// straight quotes and six pairs of typographic ones; line 5 has two blanks
+// after "поредната".
+inline constexpr std::string_view kRulesText =
+    "Правилата на известната игра \"камък, ножица, хартия\" са прости - "
+    "\u201Cкамъкът\u201D чупи \u201Cножицата\u201D, \u201Cножицата\u201D реже "
+    "\u201Cхартията\u201D, а \u201Cхартията\u201D покрива \u201Cкамъка\u201D. "
+    "Съществуват психологически изследвания за оптимална печеливша стратегия, дори и "
+    "препоръки кой е най-печелившия вариант за избор.\r\n"
+    "Да се състави проект по Морвета, реализиращ популярната игра камък, ножица, хартия.\r\n"
+    "Тема на проекта: Морвета - камък, ножица.\r\n"
+    "Чрез генериране на случайни числа компютърът непрекъснато предлага своя избор, чрез "
+    "събитие On-Click потребителят прави своя и веднага след това се съпоставят двата "
+    "избора.\r\n"
+    "Резултатите, от поредната  игра, победа, загуба, реми се натрупват в отделно "
+    "списъчно поле.\r\n";
+
+} // namespace ui
