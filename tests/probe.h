@@ -1,0 +1,51 @@
+#pragma once
+
+// Helpers for tests that look at the real window as a user would.
+
+#include "morveta.h"
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+
+// Finds a control by its object name, such as "Buton(0)"; fails the test if absent.
+template <typename T = QWidget>
+T* control(const QWidget& window, const QString& name)
+{
+    T* w = window.findChild<T*>(name);
+    if (!w)
+        qFatal("no control named %s", qPrintable(name));
+    return w;
+}
+
+inline QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
+
+// A shown window. Its timer ticks only while the test lets events run
+// (qWait and the like), so handlers called in between see a still state.
+inline std::unique_ptr<Morveta> openWindow()
+{
+    auto window = std::make_unique<Morveta>();
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qFatal("the window was not exposed");
+    return window;
+}
+
+// What the window shows, in device-independent pixels.
+inline QImage screen(QWidget& window)
+{
+    return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The colour at a point of a control, in the control's own coordinates.
+inline QColor pixelOf(QWidget& window, const QWidget& w, QPoint p)
+{
+    const QImage image = screen(window);
+    const QPoint at = w.mapTo(&window, p);
+    const qreal dpr = image.devicePixelRatio();
+    return image.pixelColor(int(at.x() * dpr), int(at.y() * dpr));
+}

@@ -1,0 +1,419 @@
+// The window as it opens: its controls' places, colours, captions, fonts,
+// texts, tab order and initial states.
+#include "probe.h"
+
+#include "hamburger.h"
+#include "icon.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace {
+
+const QColor kIdle = rgb(128, 255, 128);
+const QColor kPick = rgb(192, 64, 0);
+const QColor kPeach = rgb(255, 192, 128);
+const QColor kWindowBlue = rgb(128, 128, 255);
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { window = openWindow(); }
+    void cleanup() { window.reset(); }
+
+    void clientAreaIsFixedAt522By354();
+    void titleBarOffersOnlyClose();
+    void captionIsAnAddressThenTheCircle();
+    void controlsStandWhereTheTableSays_data();
+    void controlsStandWhereTheTableSays();
+    void frameClipsTheFirstRadioTo17Pixels();
+    void captionsAreExact_data();
+    void captionsAreExact();
+    void facesAreSolidColours_data();
+    void facesAreSolidColours();
+    void windowAndFramesShowTheWindowColour();
+    void fontsAreTheSerifAndTheSmallSans();
+    void rulesTextHasFiveCrLfLines();
+    void rulesCanBeSelectedAndCopiedButNotEdited();
+    void startsWithPlayerFirstAndNoPick();
+    void scoreBoxesAreEditableAndCentred();
+    void timerRunsEvery100ms();
+    void tabVisitsTheFocusableControlsInOrder();
+    void radioButtonsIgnoreClicks();
+    void noButtonAnswersEnterOrEscape();
+    void icoFileMatchesThePixelMap();
+
+private:
+    std::unique_ptr<Morveta> window;
+};
+
+void TestWindow::clientAreaIsFixedAt522By354()
+{
+    QCOMPARE(window->size(), QSize(522, 354));
+    QCOMPARE(window->minimumSize(), QSize(522, 354));
+    QCOMPARE(window->maximumSize(), QSize(522, 354));
+    QCOMPARE(screen(*window).size(), QSize(522, 354));
+}
+
+void TestWindow::titleBarOffersOnlyClose()
+{
+    const Qt::WindowFlags f = window->windowFlags();
+    QVERIFY(f.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(f.testFlag(Qt::WindowSystemMenuHint));
+    QVERIFY(!f.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!f.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(f.testFlag(Qt::CustomizeWindowHint));
+}
+
+void TestWindow::captionIsAnAddressThenTheCircle()
+{
+    const QString tail = QStringLiteral("    камък >  ножица > хартия > камък");
+    const QString title = window->windowTitle();
+    QVERIFY(title.endsWith(tail));
+    const QString address = title.left(title.size() - tail.size());
+    QVERIFY2(address.contains(u'.') && !address.contains(u' ') && !address.isEmpty(),
+             qPrintable(address));
+}
+
+void TestWindow::controlsStandWhereTheTableSays_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("rect");
+    // Pixels at 96 dpi, relative to the container (a frame for option buttons).
+    QTest::newRow("Label2(0)") << "Label2(0)" << QRect(104, 0, 313, 25);
+    QTest::newRow("Label2(2)") << "Label2(2)" << QRect(8, 32, 121, 25);
+    QTest::newRow("Label2(1)") << "Label2(1)" << QRect(144, 32, 65, 25);
+    QTest::newRow("Frame1") << "Frame1" << QRect(8, 64, 129, 65);
+    QTest::newRow("Igrach(0)") << "Igrach(0)" << QRect(0, 8, 121, 25);
+    QTest::newRow("Igrach(1)") << "Igrach(1)" << QRect(0, 40, 121, 25);
+    QTest::newRow("Rezul(0)") << "Rezul(0)" << QRect(144, 72, 65, 27);
+    QTest::newRow("Rezul(1)") << "Rezul(1)" << QRect(144, 104, 65, 27);
+    QTest::newRow("Frame2") << "Frame2" << QRect(336, 32, 17, 105);
+    QTest::newRow("Radio(0)") << "Radio(0)" << QRect(0, 8, 33, 25);
+    QTest::newRow("Radio(1)") << "Radio(1)" << QRect(0, 40, 17, 25);
+    QTest::newRow("Radio(2)") << "Radio(2)" << QRect(0, 72, 17, 25);
+    QTest::newRow("Buton(0)") << "Buton(0)" << QRect(368, 40, 73, 25);
+    QTest::newRow("Buton(1)") << "Buton(1)" << QRect(368, 72, 73, 25);
+    QTest::newRow("Buton(2)") << "Buton(2)" << QRect(368, 104, 73, 25);
+    QTest::newRow("Nachalo(1)") << "Nachalo(1)" << QRect(448, 40, 65, 33);
+    QTest::newRow("Nachalo(0)") << "Nachalo(0)" << QRect(448, 96, 65, 33);
+    QTest::newRow("Rezultat") << "Rezultat" << QRect(8, 136, 505, 80);
+    QTest::newRow("Text1") << "Text1" << QRect(8, 224, 505, 129);
+}
+
+void TestWindow::controlsStandWhereTheTableSays()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, rect);
+    const QWidget* w = control(*window, name);
+    QCOMPARE(w->geometry(), rect);
+    QVERIFY(w->isVisible());
+    const bool inFrame = name.startsWith(u"Igrach") || name.startsWith(u"Radio");
+    QCOMPARE(w->parentWidget()->objectName(),
+             inFrame ? (name.startsWith(u"Igrach") ? "Frame1" : "Frame2") : "Morveta");
+}
+
+void TestWindow::frameClipsTheFirstRadioTo17Pixels()
+{
+    const auto* radio = control(*window, "Radio(0)");
+    QCOMPARE(radio->visibleRegion().boundingRect(), QRect(0, 0, 17, 25));
+    // Just right of the frame the window's colour shows, not the radio's.
+    const QPoint beyond = control(*window, "Frame2")->geometry().topRight() + QPoint(1, 12);
+    QCOMPARE(screen(*window).pixelColor(beyond), kWindowBlue);
+}
+
+void TestWindow::captionsAreExact_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("title") << "Label2(0)" << "Морвета - камък, ножица, хартия";
+    QTest::newRow("score heading") << "Label2(1)" << "Резултат";
+    QTest::newRow("first mover heading") << "Label2(2)" << "Кой играе първи";
+    QTest::newRow("player first, two blanks") << "Igrach(0)" << "  1. Играч";
+    QTest::newRow("computer first, one blank") << "Igrach(1)" << " 1. Компютър";
+    QTest::newRow("rock") << "Buton(0)" << "Камък";
+    QTest::newRow("scissors") << "Buton(1)" << "Ножица";
+    QTest::newRow("paper") << "Buton(2)" << "Хартия";
+    QTest::newRow("new round") << "Nachalo(0)" << "Нова";
+    QTest::newRow("clear") << "Nachalo(1)" << "Изчисти";
+    QTest::newRow("radio 0 has none") << "Radio(0)" << "";
+    QTest::newRow("player's score") << "Rezul(0)" << "0";
+    QTest::newRow("computer's score") << "Rezul(1)" << "0";
+}
+
+void TestWindow::captionsAreExact()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QWidget* w = control(*window, name);
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        QCOMPARE(b->text(), caption);
+    else if (auto* l = qobject_cast<QLabel*>(w))
+        QCOMPARE(l->text(), caption);
+    else if (auto* e = qobject_cast<QLineEdit*>(w))
+        QCOMPARE(e->text(), caption);
+    else
+        QFAIL("not a captioned control");
+}
+
+void TestWindow::facesAreSolidColours_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("face"); // in the control's coordinates, clear of text and indicator
+    QTest::addColumn<QColor>("colour");
+    // Inside a command button's 2-pixel bevel; the caption sits in the middle.
+    QTest::newRow("Buton(0)") << "Buton(0)" << QRect(2, 2, 69, 3) << kIdle;
+    QTest::newRow("Buton(1)") << "Buton(1)" << QRect(2, 22, 69, 1) << kIdle;
+    QTest::newRow("Buton(2)") << "Buton(2)" << QRect(2, 2, 6, 21) << kIdle;
+    QTest::newRow("Nachalo(0)") << "Nachalo(0)" << QRect(2, 2, 61, 5) << rgb(0, 255, 0);
+    QTest::newRow("Nachalo(1)") << "Nachalo(1)" << QRect(2, 26, 61, 5) << rgb(255, 0, 0);
+    QTest::newRow("Label2(0)") << "Label2(0)" << QRect(0, 0, 313, 2) << kPeach;
+    QTest::newRow("Label2(1)") << "Label2(1)" << QRect(0, 0, 2, 25) << kPeach;
+    QTest::newRow("Label2(2)") << "Label2(2)" << QRect(0, 23, 121, 2) << kPeach;
+    QTest::newRow("Igrach(0)") << "Igrach(0)" << QRect(90, 0, 31, 25) << kPeach;
+    QTest::newRow("Igrach(1)") << "Igrach(1)" << QRect(116, 0, 5, 25) << rgb(192, 0, 192);
+    QTest::newRow("Igrach(1) above its indicator") << "Igrach(1)" << QRect(0, 0, 121, 3)
+                                                  << rgb(192, 0, 192);
+    QTest::newRow("Radio(0)") << "Radio(0)" << QRect(0, 0, 17, 3) << kPick;
+    QTest::newRow("Radio(1)") << "Radio(1)" << QRect(0, 21, 17, 4) << kIdle;
+    QTest::newRow("Radio(2)") << "Radio(2)" << QRect(0, 0, 17, 3) << kIdle;
+    QTest::newRow("Rezul(0)") << "Rezul(0)" << QRect(3, 3, 12, 21) << kPeach;
+    QTest::newRow("Rezul(1)") << "Rezul(1)" << QRect(50, 3, 12, 21) << kPeach;
+}
+
+void TestWindow::facesAreSolidColours()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, face);
+    QFETCH(QColor, colour);
+    window->Nachalo_Click(-1); // keeps the window as it opened
+    QWidget* w = control(*window, name);
+    const QImage image = screen(*window);
+    const QPoint origin = w->mapTo(window.get(), QPoint(0, 0));
+    for (int y = face.top(); y <= face.bottom(); ++y)
+        for (int x = face.left(); x <= face.right(); ++x) {
+            const QColor seen = image.pixelColor(origin + QPoint(x, y));
+            if (seen != colour)
+                QFAIL(qPrintable(QStringLiteral("%1 at (%2, %3) is %4, not %5")
+                                     .arg(name).arg(x).arg(y)
+                                     .arg(seen.name(), colour.name())));
+        }
+}
+
+void TestWindow::windowAndFramesShowTheWindowColour()
+{
+    const QImage image = screen(*window);
+    for (QPoint p : {QPoint(2, 2), QPoint(520, 352), QPoint(300, 50), QPoint(140, 100),
+                     QPoint(338, 33), QPoint(345, 134), QPoint(10, 130)})
+        QCOMPARE(image.pixelColor(p), kWindowBlue);
+}
+
+void TestWindow::fontsAreTheSerifAndTheSmallSans()
+{
+    const QFont windowFont = window->font();
+    QCOMPARE(windowFont.pointSizeF(), 12.0);
+    QCOMPARE(windowFont.families().value(0), QStringLiteral("Times New Roman"));
+    const QFontInfo shown(control(*window, "Buton(0)")->font());
+    QVERIFY2(QStringList({"Times New Roman", "Liberation Serif", "Tinos", "Nimbus Roman"})
+                 .contains(shown.family()),
+             qPrintable(shown.family()));
+    QCOMPARE(shown.pointSizeF(), 12.0);
+    QVERIFY(!shown.italic() && !shown.bold());
+
+    for (const char* name : {"Radio(0)", "Radio(1)", "Radio(2)"}) {
+        const QFont f = control(*window, name)->font();
+        QCOMPARE(f.pointSizeF(), 8.25);
+        QCOMPARE(f.families().value(0), QStringLiteral("MS Sans Serif"));
+    }
+    for (const char* name : {"Igrach(0)", "Rezul(1)", "Label2(0)", "Text1", "Rezultat"})
+        QCOMPARE(control(*window, name)->font().pointSizeF(), 12.0);
+}
+
+void TestWindow::rulesTextHasFiveCrLfLines()
+{
+    const QStringList lines{
+        "Правилата на известната игра \"камък, ножица, хартия\" са прости - “камъкът” чупи "
+        "“ножицата”, “ножицата” реже “хартията”, а “хартията” покрива “камъка”. Съществуват "
+        "психологически изследвания за оптимална печеливша стратегия, дори и препоръки кой е "
+        "най-печелившия вариант за избор.",
+        "Да се състави проект по Морвета, реализиращ популярната игра камък, ножица, хартия.",
+        "Тема на проекта: Морвета - камък, ножица.",
+        "Чрез генериране на случайни числа компютърът непрекъснато предлага своя избор, чрез "
+        "събитие On-Click потребителят прави своя и веднага след това се съпоставят двата избора.",
+        "Резултатите, от поредната  игра, победа, загуба, реми се натрупват в отделно списъчно поле.",
+    };
+    QCOMPARE(QString::fromUtf8(ui::kRulesText.data(), qsizetype(ui::kRulesText.size())),
+             lines.join("\r\n") + "\r\n");
+    QCOMPARE(lines[0].count(u'"'), 2);
+    QCOMPARE(lines[0].count(QChar(0x201C)), 6);
+    QCOMPARE(lines[0].count(QChar(0x201D)), 6);
+    // Shown as five paragraphs; no stray carriage return is drawn.
+    const auto* text = control<QPlainTextEdit>(*window, "Text1");
+    QCOMPARE(text->toPlainText(), lines.join("\n") + "\n");
+    QVERIFY(text->isReadOnly());
+    QCOMPARE(text->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QCOMPARE(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QVERIFY(text->verticalScrollBar()->maximum() > 0);
+}
+
+void TestWindow::rulesCanBeSelectedAndCopiedButNotEdited()
+{
+    auto* text = control<QPlainTextEdit>(*window, "Text1");
+    const QString before = text->toPlainText();
+    text->setFocus();
+    QTest::keyClicks(text, "xyz");
+    QTest::keyClick(text, Qt::Key_Delete);
+    QTest::keyClick(text, Qt::Key_Backspace);
+    QCOMPARE(text->toPlainText(), before);
+
+    QTest::keyClick(text, Qt::Key_Home, Qt::ControlModifier);
+    const int top = text->verticalScrollBar()->value();
+    QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(text->verticalScrollBar()->value() > top);
+    QCOMPARE(text->textCursor().selectedText().size(), before.size());
+    QApplication::clipboard()->clear();
+    QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(QApplication::clipboard()->text().startsWith("Правилата на известната игра"));
+}
+
+void TestWindow::startsWithPlayerFirstAndNoPick()
+{
+    QVERIFY(control<QRadioButton>(*window, "Igrach(0)")->isChecked());
+    QVERIFY(!control<QRadioButton>(*window, "Igrach(1)")->isChecked());
+    for (const char* name : {"Radio(0)", "Radio(1)", "Radio(2)"}) {
+        auto* r = control<QRadioButton>(*window, name);
+        QVERIFY2(!r->isChecked(), name);
+        QVERIFY2(!r->isEnabled(), name);
+    }
+    QCOMPARE(ui::backColor(*control(*window, "Radio(0)")), kPick);
+    QCOMPARE(ui::backColor(*control(*window, "Radio(1)")), kIdle);
+    QCOMPARE(control<QListWidget>(*window, "Rezultat")->count(), 0);
+    QVERIFY(!window->firstMover().has_value());
+    for (const char* name : {"Rezul(0)", "Rezul(1)"})
+        QCOMPARE(ui::backColor(*control(*window, name)),
+                 ui::backColor(*control(*window, "Igrach(0)")));
+}
+
+void TestWindow::scoreBoxesAreEditableAndCentred()
+{
+    auto* box = control<QLineEdit>(*window, "Rezul(0)");
+    QVERIFY(!box->isReadOnly());
+    QCOMPARE(box->alignment(), Qt::AlignCenter);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClicks(box, "7");
+    QCOMPARE(box->text(), QStringLiteral("07"));
+}
+
+void TestWindow::timerRunsEvery100ms()
+{
+    const auto* timer = window->findChild<QTimer*>("Timer1");
+    QVERIFY(!timer); // the window owns its timer as a member, not as a child
+    QCOMPARE(window->timer().objectName(), QStringLiteral("Timer1"));
+    QVERIFY(window->timer().isActive());
+    QCOMPARE(window->timer().interval(), 100);
+    // The pick runs without any click.
+    QTRY_VERIFY_WITH_TIMEOUT(control<QRadioButton>(*window, "Radio(0)")->isChecked() ||
+                                 control<QRadioButton>(*window, "Radio(1)")->isChecked() ||
+                                 control<QRadioButton>(*window, "Radio(2)")->isChecked(),
+                             2000);
+}
+
+void TestWindow::tabVisitsTheFocusableControlsInOrder()
+{
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QCOMPARE(QApplication::focusWidget(), control(*window, "Buton(0)"));
+    const QStringList expected{"Buton(1)", "Buton(2)", "Nachalo(0)", "Rezultat", "Igrach(0)",
+                               "Rezul(0)", "Rezul(1)", "Nachalo(1)", "Text1", "Buton(0)"};
+    QStringList seen;
+    for (int i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        seen << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(seen, expected);
+
+    // With the computer first, Tab stops on that option instead.
+    QTest::mouseClick(control(*window, "Igrach(1)"), Qt::LeftButton);
+    control(*window, "Rezultat")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Igrach(1)"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Rezul(0)"));
+}
+
+void TestWindow::radioButtonsIgnoreClicks()
+{
+    window->Timer1_Timer();
+    const game::MoveIndex picked = window->computerChoice();
+    for (const char* name : {"Radio(0)", "Radio(1)", "Radio(2)"}) {
+        auto* r = control<QRadioButton>(*window, name);
+        const bool wasChecked = r->isChecked();
+        const QColor colour = ui::backColor(*r);
+        QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(6, 12));
+        QCOMPARE(r->isChecked(), wasChecked);
+        QCOMPARE(ui::backColor(*r), colour);
+        QVERIFY(!r->hasFocus());
+    }
+    QCOMPARE(window->computerChoice(), picked);
+}
+
+void TestWindow::noButtonAnswersEnterOrEscape()
+{
+    for (QPushButton* b : window->findChildren<QPushButton*>()) {
+        QVERIFY(!b->isDefault());
+        QVERIFY(!b->autoDefault());
+        QVERIFY2(!b->text().contains(u'&'), qPrintable(b->text()));
+    }
+    for (QRadioButton* b : window->findChildren<QRadioButton*>())
+        QVERIFY(!b->text().contains(u'&'));
+    const int lines = control<QListWidget>(*window, "Rezultat")->count();
+    QTest::keyClick(control(*window, "Rezul(0)"), Qt::Key_Return);
+    QTest::keyClick(control(*window, "Rezul(0)"), Qt::Key_Escape);
+    QCOMPARE(control<QListWidget>(*window, "Rezultat")->count(), lines);
+    QVERIFY(window->timer().isActive());
+}
+
+void TestWindow::icoFileMatchesThePixelMap()
+{
+    QFile file(qEnvironmentVariable("MORVETA_SOURCE_DIR") + "/app/morveta.ico");
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+    const QByteArray committed = file.readAll();
+    const std::vector<std::uint8_t> written = ui::hamburgerIco();
+    QCOMPARE(committed, QByteArray(reinterpret_cast<const char*>(written.data()),
+                                   qsizetype(written.size())));
+
+    // 32 x 32 with 8 bits a pixel, as Windows reads the header.
+    QCOMPARE(int(std::uint8_t(committed[6])), 32);
+    QCOMPARE(int(std::uint8_t(committed[7])), 32);
+    QCOMPARE(int(std::uint8_t(committed[12])), 8);
+
+    // Decoded by Qt's own reader, it is the window's icon, mask included.
+    const QImage decoded = QImage::fromData(committed, "ICO").convertToFormat(QImage::Format_ARGB32);
+    const QImage drawn = ui::hamburgerImage();
+    QCOMPARE(decoded.size(), QSize(32, 32));
+    int opaque = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            QCOMPARE(qAlpha(decoded.pixel(x, y)), qAlpha(drawn.pixel(x, y)));
+            if (qAlpha(drawn.pixel(x, y)) == 255) {
+                ++opaque;
+                QCOMPARE(decoded.pixel(x, y), drawn.pixel(x, y));
+            }
+        }
+    QVERIFY(opaque > 400 && opaque < 1024);
+}
+
+QTEST_MAIN(TestWindow)
+#include "test_window.moc"
