@@ -1,11 +1,11 @@
 #include "morveta.h"
 
+#include "history_list.h"
 #include "round.h"
 #include "score_text.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 
 #include <chrono>
@@ -118,9 +118,7 @@ void Morveta::Buton_Click(int Index)
     ui::setBackColor(*Buton[std::size_t(Index)], ui::PressedColour);
     PlayerChoice = move;
     Rezultat->addItem(fromUtf8(game::historyLine(ComputerChoice, PlayerChoice)));
-    const int last = Rezultat->count() - 1;
-    Rezultat->setCurrentRow(last);
-    Rezultat->scrollToItem(Rezultat->item(last));
+    Rezultat->setCurrentRow(Rezultat->count() - 1);
     UpdateScore();
 }
 

@@ -3,7 +3,7 @@
 #include "probe.h"
 
 #include <QLineEdit>
-#include <QListWidget>
+#include "history_list.h"
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -56,7 +56,7 @@ private:
     QPushButton* nachalo(int i) { return control<QPushButton>(*window, QStringLiteral("Nachalo(%1)").arg(i)); }
     QRadioButton* igrach(int i) { return control<QRadioButton>(*window, QStringLiteral("Igrach(%1)").arg(i)); }
     QLineEdit* rezul(int i) { return control<QLineEdit>(*window, QStringLiteral("Rezul(%1)").arg(i)); }
-    QListWidget* history() { return control<QListWidget>(*window, "Rezultat"); }
+    ui::HistoryList* history() { return control<ui::HistoryList>(*window, "Rezultat"); }
     void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
     // Ticks at least once, then until the computer holds the move; the pick is
     // random but fair, so this ends quickly.
@@ -171,7 +171,7 @@ void TestPlay::clearKeepsTheRoundRunning()
     // The round goes on and its line is the first of the new match.
     click(buton(2));
     QCOMPARE(history()->count(), 1);
-    QCOMPARE(history()->item(0)->text(), lineFor(1, 2));
+    QCOMPARE(history()->line(0), lineFor(1, 2));
     QCOMPARE(history()->currentRow(), 0);
     QCOMPARE(rezul(1)->text(), QStringLiteral("2"));
 }
@@ -250,9 +250,11 @@ void TestPlay::playerFirstComputerAnswersWithTheBeatingMove()
         QCOMPARE(game::toInt(window->computerChoice()), computer);
         checkMarks();
         QCOMPARE(history()->count(), shown + 1);
-        QCOMPARE(history()->item(shown)->text(), lineFor(computer, player));
+        QCOMPARE(history()->line(shown), lineFor(computer, player));
         QCOMPARE(history()->currentRow(), shown);
-        QVERIFY(history()->item(shown)->isSelected());
+        QCOMPARE(pixelOf(*window, *history()->viewport(), history()->rowRect(shown).center()
+                                                               + QPoint(240, 0)),
+                 history()->palette().color(QPalette::Highlight));
         QCOMPARE(rezul(0)->text(), QStringLiteral("0"));
         QCOMPARE(rezul(1)->text(), QString::number(2 * (shown + 1)));
         QCOMPARE(pixelOf(*window, *buton(player), QPoint(3, 3)), kPressed);
@@ -290,7 +292,7 @@ void TestPlay::computerFirstKeepsTheMarkedMove()
     QCOMPARE(game::toInt(window->playerChoice()), player);
     checkMarks();
     QCOMPARE(history()->count(), 1);
-    QCOMPARE(history()->item(0)->text(), lineFor(computer, player));
+    QCOMPARE(history()->line(0), lineFor(computer, player));
     QCOMPARE(rezul(0)->text(), playerScore);
     QCOMPARE(rezul(1)->text(), computerScore);
 }
@@ -340,14 +342,16 @@ void TestPlay::twentyFiveRoundsStayInOrder()
     }
     QStringList lines;
     for (int i = 0; i < history()->count(); ++i)
-        lines << history()->item(i)->text();
+        lines << history()->line(i);
     QCOMPARE(lines, expected);
     QCOMPARE(history()->currentRow(), 24);
-    QCOMPARE(history()->selectedItems().size(), 1);
-    QCOMPARE(history()->selectedItems().first(), history()->item(24));
-    // The newest line is scrolled into view.
-    const QRect shown = history()->visualItemRect(history()->item(24));
+    // The newest line is scrolled into view and drawn selected; the others are not.
+    const QRect shown = history()->rowRect(24);
     QVERIFY(history()->viewport()->rect().contains(shown));
+    const QColor highlight = history()->palette().color(QPalette::Highlight);
+    QCOMPARE(pixelOf(*window, *history()->viewport(), shown.center() + QPoint(240, 0)), highlight);
+    QVERIFY(pixelOf(*window, *history()->viewport(), shown.center() + QPoint(240, -shown.height()))
+            != highlight);
 }
 
 void TestPlay::everyRoundAddsTwoToTheScores()

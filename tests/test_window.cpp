@@ -11,7 +11,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include "history_list.h"
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -298,7 +298,7 @@ void TestWindow::startsWithPlayerFirstAndNoPick()
     }
     QCOMPARE(ui::backColor(*control(*window, "Radio(0)")), kPick);
     QCOMPARE(ui::backColor(*control(*window, "Radio(1)")), kIdle);
-    QCOMPARE(control<QListWidget>(*window, "Rezultat")->count(), 0);
+    QCOMPARE(control<ui::HistoryList>(*window, "Rezultat")->count(), 0);
     QVERIFY(!window->firstMover().has_value());
     for (const char* name : {"Rezul(0)", "Rezul(1)"})
         QCOMPARE(ui::backColor(*control(*window, name)),
@@ -378,10 +378,10 @@ void TestWindow::noButtonAnswersEnterOrEscape()
     }
     for (QRadioButton* b : window->findChildren<QRadioButton*>())
         QVERIFY(!b->text().contains(u'&'));
-    const int lines = control<QListWidget>(*window, "Rezultat")->count();
+    const int lines = control<ui::HistoryList>(*window, "Rezultat")->count();
     QTest::keyClick(control(*window, "Rezul(0)"), Qt::Key_Return);
     QTest::keyClick(control(*window, "Rezul(0)"), Qt::Key_Escape);
-    QCOMPARE(control<QListWidget>(*window, "Rezultat")->count(), lines);
+    QCOMPARE(control<ui::HistoryList>(*window, "Rezultat")->count(), lines);
     QVERIFY(window->timer().isActive());
 }
 

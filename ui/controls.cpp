@@ -1,8 +1,9 @@
 #include "controls.h"
 
+#include "history_list.h"
+
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -66,16 +67,7 @@ QLineEdit* makeScoreBox(QWidget* parent, const ControlSpec& spec)
     return box;
 }
 
-QListWidget* makeHistory(QWidget* parent)
-{
-    auto* list = new QListWidget(parent);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setSortingEnabled(false);
-    // Every line has the same height; this keeps appending cheap however long
-    // the history grows.
-    list->setUniformItemSizes(true);
-    return list;
-}
+HistoryList* makeHistory(QWidget* parent) { return new HistoryList(parent); }
 
 QPlainTextEdit* makeRules(QWidget* parent)
 {

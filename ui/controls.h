@@ -10,12 +10,13 @@ class QColor;
 class QFont;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPlainTextEdit;
 class QRadioButton;
 class QWidget;
 
 namespace ui {
+
+class HistoryList;
 
 // A command button whose whole face is its background colour, flat, whatever
 // the style: styles draw their own gradient or theme image over the palette.
@@ -36,7 +37,7 @@ struct ControlSet {
     std::array<QLineEdit*, 2> Rezul{};
     std::array<ColourButton*, 2> Nachalo{};
     std::array<QLabel*, 3> Label2{};
-    QListWidget* Rezultat = nullptr;
+    HistoryList* Rezultat = nullptr;
     QPlainTextEdit* Text1 = nullptr;
     QWidget* Frame1 = nullptr;
     QWidget* Frame2 = nullptr;
