@@ -1,0 +1,152 @@
+// A long match through the window's handlers: 50,000 rounds in both modes.
+// The history keeps every line in order past 32,767 lines, the scores keep
+// adding up, a round costs the same at the end as at the start, and memory
+// grows by less than the history's text.
+#include "probe.h"
+
+#include "history_list.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+const QStringList kComputerTexts{"Камък      ", "Ножица   ", "Хартия     "};
+const QStringList kPlayerTexts{"Камък    ", "Ножица   ", "Хартия "};
+
+// Resident memory in bytes, or -1 where /proc is not there.
+qint64 residentBytes()
+{
+    QFile statm("/proc/self/statm");
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLongLong() * 4096 : -1;
+}
+
+qint64 median(std::vector<qint64> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+class TestSoak : public QObject {
+    Q_OBJECT
+private slots:
+    void fiftyThousandRounds();
+
+private:
+    struct Round {
+        std::uint8_t computer, player;
+    };
+    // Plays one round as a user would, with "Нова" after it; returns its moves.
+    Round play(int round);
+    void checkScores(int roundsSinceReset);
+    void checkHistory(const std::vector<Round>& rounds);
+
+    std::unique_ptr<Morveta> window;
+    ui::HistoryList* history = nullptr;
+};
+
+TestSoak::Round TestSoak::play(int round)
+{
+    for (int tick = round % 3; tick >= 0; --tick)
+        window->Timer1_Timer();
+    const int player = (round / 3 + round) % 3;
+    window->Buton_Click(player);
+    const Round r{std::uint8_t(game::toInt(window->computerChoice())), std::uint8_t(player)};
+    window->Nachalo_Click(0);
+    return r;
+}
+
+void TestSoak::checkScores(int roundsSinceReset)
+{
+    const double player = control<QLineEdit>(*window, "Rezul(0)")->text().toDouble();
+    const double computer = control<QLineEdit>(*window, "Rezul(1)")->text().toDouble();
+    QCOMPARE(player + computer, 2.0 * roundsSinceReset);
+}
+
+void TestSoak::checkHistory(const std::vector<Round>& rounds)
+{
+    QCOMPARE(history->count(), int(rounds.size()));
+    for (std::size_t i = 0; i < rounds.size(); ++i) {
+        const QString expected = "Компютър: " + kComputerTexts[rounds[i].computer] + " : " +
+                                 "Играч: " + kPlayerTexts[rounds[i].player];
+        if (history->line(int(i)) != expected)
+            QFAIL(qPrintable(QStringLiteral("line %1 is \"%2\"").arg(i).arg(history->line(int(i)))));
+    }
+    const int last = int(rounds.size()) - 1;
+    QCOMPARE(history->currentRow(), last);
+    QVERIFY(history->viewport()->rect().contains(history->rowRect(last)));
+}
+
+void TestSoak::fiftyThousandRounds()
+{
+    window = openWindow();
+    history = control<ui::HistoryList>(*window, "Rezultat");
+    int round = 0;
+
+    // Player first, with "Изчисти" now and then.
+    std::vector<Round> sinceReset;
+    for (; round < 10'000; ++round) {
+        sinceReset.push_back(play(round));
+        QCOMPARE(int(sinceReset.back().computer), (sinceReset.back().player + 2) % 3);
+        if (round % 97 == 0)
+            checkScores(int(sinceReset.size()));
+        if (round % 2'500 == 2'499) {
+            checkHistory(sinceReset);
+            window->Nachalo_Click(1);
+            sinceReset.clear();
+            QCOMPARE(history->count(), 0);
+        }
+    }
+
+    // Computer first, with no reset: the history goes well past 32,767 lines.
+    window->Igrach_Click(1);
+    sinceReset.clear();
+    constexpr int kBlock = 1'000;
+    std::vector<qint64> blockNanos;
+    QElapsedTimer clock;
+    const qint64 memoryBefore = residentBytes();
+    qint64 textBytes = 0;
+    clock.start();
+    for (; round < 50'000; ++round) {
+        sinceReset.push_back(play(round));
+        textBytes += history->line(history->count() - 1).size() * qint64(sizeof(QChar));
+        if (round % 97 == 0)
+            checkScores(int(sinceReset.size()));
+        if (sinceReset.size() % kBlock == 0) {
+            blockNanos.push_back(clock.nsecsElapsed());
+            QApplication::processEvents(); // lets the window paint, as it would in use
+            clock.restart();
+        }
+        if (sinceReset.size() == 32'768)
+            QCOMPARE(history->currentRow(), 32'767);
+    }
+    checkScores(int(sinceReset.size()));
+    checkHistory(sinceReset);
+    QVERIFY(history->count() > 32'767);
+
+    const std::vector<qint64> early(blockNanos.begin(), blockNanos.begin() + 10);
+    const std::vector<qint64> late(blockNanos.end() - 10, blockNanos.end());
+    const double ratio = double(median(late)) / double(median(early));
+    qInfo("a round takes %.1f us early and %.1f us late (x%.2f)", double(median(early)) / 1e3 / kBlock,
+          double(median(late)) / 1e3 / kBlock, ratio);
+    QVERIFY2(ratio < 2.5, "a round got slower as the history grew");
+
+    if (memoryBefore < 0)
+        QSKIP("no /proc: memory is not measured here");
+    const qint64 grown = residentBytes() - memoryBefore;
+    qInfo("memory grew by %lld bytes for %lld bytes of history text", grown, textBytes);
+    QVERIFY2(grown <= textBytes, "memory grew by more than the history's text");
+}
+
+QTEST_MAIN(TestSoak)
+#include "test_soak.moc"
