@@ -96,10 +96,10 @@ std::vector<std::uint8_t> hamburgerIco()
             w.u8(std::uint32_t(paletteIndex(key)));
     for (int y = kIconSize - 1; y >= 0; --y) {
         const std::string_view row = kHamburger[std::size_t(y)];
-        for (int byte = 0; byte < kIconSize / 8; ++byte) {
+        for (std::size_t byte = 0; byte < row.size() / 8; ++byte) {
             std::uint32_t bits = 0;
-            for (int bit = 0; bit < 8; ++bit)
-                if (paletteIndex(row[std::size_t(byte * 8 + bit)]) == 0)
+            for (std::size_t bit = 0; bit < 8; ++bit)
+                if (paletteIndex(row[byte * 8 + bit]) == 0)
                     bits |= 0x80u >> bit;
             w.u8(bits);
         }

@@ -99,8 +99,8 @@ inline constexpr int kTimerIntervalMs = 100;
 
 struct FontSpec {
     std::array<std::string_view, 4> families; // the first that is installed is used
-    double pointSize;
-    bool serif;
+    double pointSize = 0;
+    bool serif = false;
 };
 
 inline constexpr FontSpec kWindowFont{
