@@ -97,7 +97,8 @@ void Morveta::markPick(game::MoveIndex move, bool picked)
 void Morveta::ComputerPick()
 {
     markPick(ComputerChoice, false);
-    ComputerChoice = game::pickFromUnit(game::unitFromBits(static_cast<std::uint32_t>(generator())));
+    ComputerChoice =
+        game::pickFromUnit(game::unitFromBits(static_cast<std::uint32_t>(generator())));
     markPick(ComputerChoice, true);
 }
 

@@ -18,7 +18,8 @@ int main(int argc, char* argv[])
                 continue;
             std::ifstream in(entry.path(), std::ios::binary);
             const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                   bytes.size());
             ++files;
         }
     std::printf("replayed %d inputs\n", files);

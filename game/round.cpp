@@ -9,8 +9,7 @@ namespace {
 // The two columns differ in their trailing blanks; the history lines are
 // written with exactly these texts.
 constexpr std::array<std::string_view, 3> kPlayerTexts{"Камък    ", "Ножица   ", "Хартия "};
-constexpr std::array<std::string_view, 3> kComputerTexts{"Камък      ", "Ножица   ",
-                                                         "Хартия     "};
+constexpr std::array<std::string_view, 3> kComputerTexts{"Камък      ", "Ножица   ", "Хартия     "};
 
 std::string_view textOf(const std::array<std::string_view, 3>& texts, MoveIndex m)
 {

@@ -41,7 +41,7 @@ private:
 // What a number's characters say about its size, for the texts that
 // from_chars finds out of range.
 struct Scan {
-    std::string chars;             // sign, digits, ".", exponent, as from_chars reads them
+    std::string chars; // sign, digits, ".", exponent, as from_chars reads them
     bool negative = false;
     bool anyNonZeroDigit = false;
     std::int64_t leadingExponent = 0; // decimal exponent of the first non-zero digit, before e

@@ -13,8 +13,7 @@
 #include <memory>
 
 // Finds a control by its object name, such as "Buton(0)"; fails the test if absent.
-template <typename T = QWidget>
-T* control(const QWidget& window, const QString& name)
+template <typename T = QWidget> T* control(const QWidget& window, const QString& name)
 {
     T* w = window.findChild<T*>(name);
     if (!w)

@@ -51,11 +51,26 @@ private slots:
     void typedScoresAreReadAsNumbers();
 
 private:
-    QRadioButton* radio(int i) { return control<QRadioButton>(*window, QStringLiteral("Radio(%1)").arg(i)); }
-    QPushButton* buton(int i) { return control<QPushButton>(*window, QStringLiteral("Buton(%1)").arg(i)); }
-    QPushButton* nachalo(int i) { return control<QPushButton>(*window, QStringLiteral("Nachalo(%1)").arg(i)); }
-    QRadioButton* igrach(int i) { return control<QRadioButton>(*window, QStringLiteral("Igrach(%1)").arg(i)); }
-    QLineEdit* rezul(int i) { return control<QLineEdit>(*window, QStringLiteral("Rezul(%1)").arg(i)); }
+    QRadioButton* radio(int i)
+    {
+        return control<QRadioButton>(*window, QStringLiteral("Radio(%1)").arg(i));
+    }
+    QPushButton* buton(int i)
+    {
+        return control<QPushButton>(*window, QStringLiteral("Buton(%1)").arg(i));
+    }
+    QPushButton* nachalo(int i)
+    {
+        return control<QPushButton>(*window, QStringLiteral("Nachalo(%1)").arg(i));
+    }
+    QRadioButton* igrach(int i)
+    {
+        return control<QRadioButton>(*window, QStringLiteral("Igrach(%1)").arg(i));
+    }
+    QLineEdit* rezul(int i)
+    {
+        return control<QLineEdit>(*window, QStringLiteral("Rezul(%1)").arg(i));
+    }
     ui::HistoryList* history() { return control<ui::HistoryList>(*window, "Rezultat"); }
     void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
     // Ticks at least once, then until the computer holds the move; the pick is
@@ -148,8 +163,8 @@ void TestPlay::newRepaintsTheMoveButtonsAndRestartsTheRound()
     QCOMPARE(rezul(0)->text(), player);
     QCOMPARE(rezul(1)->text(), computer);
     // The pick moves again once the timer ticks.
-    QTRY_VERIFY_WITH_TIMEOUT(window->computerChoice() != game::MoveIndex::Rock
-                                 || radio(0)->isChecked(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        window->computerChoice() != game::MoveIndex::Rock || radio(0)->isChecked(), 2000);
 }
 
 void TestPlay::clearKeepsTheRoundRunning()
@@ -252,8 +267,8 @@ void TestPlay::playerFirstComputerAnswersWithTheBeatingMove()
         QCOMPARE(history()->count(), shown + 1);
         QCOMPARE(history()->line(shown), lineFor(computer, player));
         QCOMPARE(history()->currentRow(), shown);
-        QCOMPARE(pixelOf(*window, *history()->viewport(), history()->rowRect(shown).center()
-                                                               + QPoint(240, 0)),
+        QCOMPARE(pixelOf(*window, *history()->viewport(),
+                         history()->rowRect(shown).center() + QPoint(240, 0)),
                  history()->palette().color(QPalette::Highlight));
         QCOMPARE(rezul(0)->text(), QStringLiteral("0"));
         QCOMPARE(rezul(1)->text(), QString::number(2 * (shown + 1)));
@@ -268,15 +283,24 @@ void TestPlay::computerFirstKeepsTheMarkedMove_data()
     QTest::addColumn<int>("player");
     QTest::addColumn<QString>("playerScore");
     QTest::addColumn<QString>("computerScore");
-    QTest::newRow("rock v rock") << 0 << 0 << "1" << "1";
-    QTest::newRow("rock v scissors") << 0 << 1 << "0" << "2";
-    QTest::newRow("rock v paper") << 0 << 2 << "2" << "0";
-    QTest::newRow("scissors v rock") << 1 << 0 << "2" << "0";
-    QTest::newRow("scissors v scissors") << 1 << 1 << "1" << "1";
-    QTest::newRow("scissors v paper") << 1 << 2 << "0" << "2";
-    QTest::newRow("paper v rock") << 2 << 0 << "0" << "2";
-    QTest::newRow("paper v scissors") << 2 << 1 << "2" << "0";
-    QTest::newRow("paper v paper") << 2 << 2 << "1" << "1";
+    QTest::newRow("rock v rock") << 0 << 0 << "1"
+                                 << "1";
+    QTest::newRow("rock v scissors") << 0 << 1 << "0"
+                                     << "2";
+    QTest::newRow("rock v paper") << 0 << 2 << "2"
+                                  << "0";
+    QTest::newRow("scissors v rock") << 1 << 0 << "2"
+                                     << "0";
+    QTest::newRow("scissors v scissors") << 1 << 1 << "1"
+                                         << "1";
+    QTest::newRow("scissors v paper") << 1 << 2 << "0"
+                                      << "2";
+    QTest::newRow("paper v rock") << 2 << 0 << "0"
+                                  << "2";
+    QTest::newRow("paper v scissors") << 2 << 1 << "2"
+                                      << "0";
+    QTest::newRow("paper v paper") << 2 << 2 << "1"
+                                   << "1";
 }
 
 void TestPlay::computerFirstKeepsTheMarkedMove()
@@ -319,7 +343,8 @@ void TestPlay::secondClickAfterTheRoundRecordsNothing()
         QCOMPARE(history()->count(), 1);
         QCOMPARE(rezul(0)->text(), player);
         QCOMPARE(rezul(1)->text(), computer);
-        QCOMPARE(game::toInt(window->computerChoice()), computerFirst ? afterRound : (move + 2) % 3);
+        QCOMPARE(game::toInt(window->computerChoice()),
+                 computerFirst ? afterRound : (move + 2) % 3);
         checkMarks();
         QCOMPARE(pixelOf(*window, *buton(0), QPoint(3, 3)), kPressed);
         QCOMPARE(pixelOf(*window, *buton(1), QPoint(3, 3)), kIdle);
@@ -350,8 +375,8 @@ void TestPlay::twentyFiveRoundsStayInOrder()
     QVERIFY(history()->viewport()->rect().contains(shown));
     const QColor highlight = history()->palette().color(QPalette::Highlight);
     QCOMPARE(pixelOf(*window, *history()->viewport(), shown.center() + QPoint(240, 0)), highlight);
-    QVERIFY(pixelOf(*window, *history()->viewport(), shown.center() + QPoint(240, -shown.height()))
-            != highlight);
+    QVERIFY(pixelOf(*window, *history()->viewport(),
+                    shown.center() + QPoint(240, -shown.height())) != highlight);
 }
 
 void TestPlay::everyRoundAddsTwoToTheScores()
@@ -378,24 +403,69 @@ void TestPlay::typedScoresAreReadAsNumbers_data()
     QTest::addColumn<QString>("typedComputer");
     QTest::addColumn<QString>("player");
     QTest::addColumn<QString>("computer");
-    QTest::newRow("digits with a blank") << "1 2" << "4" << "14" << "4";
-    QTest::newRow("number then a word") << "5 думи" << "7" << "7" << "7";
-    QTest::newRow("emptied") << "" << "" << "2" << "0";
-    QTest::newRow("letters") << "abc" << "xyz" << "2" << "0";
-    QTest::newRow("negative") << "-3" << "-3" << "-1" << "-3";
-    QTest::newRow("exponent") << "1e3" << "2E2" << "1002" << "200";
-    QTest::newRow("leading point") << ".5" << "0.25" << "2.5" << "0.25";
-    QTest::newRow("comma") << "1,5" << "3,9" << "3" << "3";
-    QTest::newRow("e without digits") << "12e" << "12e+" << "14" << "12";
-    QTest::newRow("negative zero") << "-0" << "-0" << "2" << "0";
-    QTest::newRow("beyond the range") << "1e400" << "-1e400" << "1.7976931348623157e+308"
+    QTest::newRow("digits with a blank") << "1 2"
+                                         << "4"
+                                         << "14"
+                                         << "4";
+    QTest::newRow("number then a word") << "5 думи"
+                                        << "7"
+                                        << "7"
+                                        << "7";
+    QTest::newRow("emptied") << ""
+                             << ""
+                             << "2"
+                             << "0";
+    QTest::newRow("letters") << "abc"
+                             << "xyz"
+                             << "2"
+                             << "0";
+    QTest::newRow("negative") << "-3"
+                              << "-3"
+                              << "-1"
+                              << "-3";
+    QTest::newRow("exponent") << "1e3"
+                              << "2E2"
+                              << "1002"
+                              << "200";
+    QTest::newRow("leading point") << ".5"
+                                   << "0.25"
+                                   << "2.5"
+                                   << "0.25";
+    QTest::newRow("comma") << "1,5"
+                           << "3,9"
+                           << "3"
+                           << "3";
+    QTest::newRow("e without digits") << "12e"
+                                      << "12e+"
+                                      << "14"
+                                      << "12";
+    QTest::newRow("negative zero") << "-0"
+                                   << "-0"
+                                   << "2"
+                                   << "0";
+    QTest::newRow("beyond the range") << "1e400"
+                                      << "-1e400"
+                                      << "1.7976931348623157e+308"
                                       << "-1.7976931348623157e+308";
     QTest::newRow("400 digits") << QString(400, u'9') << QString(400, u'1')
-                                << "1.7976931348623157e+308" << "1.7976931348623157e+308";
-    QTest::newRow("Cyrillic") << "пет" << "седем" << "2" << "0";
-    QTest::newRow("full-width digits") << "\uFF15" << "\uFF17" << "2" << "0";
-    QTest::newRow("just below 1e15") << "999999999999997" << "0" << "999999999999999" << "0";
-    QTest::newRow("crossing 1e15") << "999999999999999" << "0" << "1000000000000001" << "0";
+                                << "1.7976931348623157e+308"
+                                << "1.7976931348623157e+308";
+    QTest::newRow("Cyrillic") << "пет"
+                              << "седем"
+                              << "2"
+                              << "0";
+    QTest::newRow("full-width digits") << "\uFF15"
+                                       << "\uFF17"
+                                       << "2"
+                                       << "0";
+    QTest::newRow("just below 1e15") << "999999999999997"
+                                     << "0"
+                                     << "999999999999999"
+                                     << "0";
+    QTest::newRow("crossing 1e15") << "999999999999999"
+                                   << "0"
+                                   << "1000000000000001"
+                                   << "0";
 }
 
 void TestPlay::typedScoresAreReadAsNumbers()
@@ -411,8 +481,8 @@ void TestPlay::typedScoresAreReadAsNumbers()
         box->selectAll();
         QTest::keyClick(box, Qt::Key_Delete);
         // Typed as one key press carrying the whole text, in any script.
-        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, i == 0 ? typedPlayer : typedComputer,
-                            Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown,
+                            i == 0 ? typedPlayer : typedComputer, Qt::NoModifier);
         QCOMPARE(box->text(), i == 0 ? typedPlayer : typedComputer);
     }
     tickUntil(0);

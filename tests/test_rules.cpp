@@ -54,8 +54,7 @@ void TestRules::pickRoundsHalvesToEven_data()
     QTest::newRow("62.5 rounds down to 62") << 0.0625f << 2;
     QTest::newRow("312.5 rounds down to 312") << 0.3125f << 0;
     QTest::newRow("187.5 rounds up to 188") << 0.1875f << 2;
-    QTest::newRow("largest float below one gives 1000")
-        << std::nextafter(1.0f, 0.0f) << 1;
+    QTest::newRow("largest float below one gives 1000") << std::nextafter(1.0f, 0.0f) << 1;
     QTest::newRow("zero") << 0.0f << 0;
     QTest::newRow("0.0004 rounds to 0") << 0.0004f << 0;
     QTest::newRow("0.0006 rounds to 1") << 0.0006f << 1;
@@ -84,7 +83,8 @@ void TestRules::pickIsRoughlyUniform()
     std::array<int, 3> counts{};
     constexpr int draws = 30000;
     for (int i = 0; i < draws; ++i) {
-        const MoveIndex m = game::pickFromUnit(game::unitFromBits(static_cast<std::uint32_t>(gen())));
+        const MoveIndex m =
+            game::pickFromUnit(game::unitFromBits(static_cast<std::uint32_t>(gen())));
         QVERIFY(game::isMove(m));
         ++counts[std::size_t(game::toInt(m))];
     }
@@ -151,12 +151,16 @@ void TestRules::historyLineUsesTheMoveTexts_data()
     QTest::addColumn<int>("computer");
     QTest::addColumn<int>("player");
     QTest::addColumn<QString>("line");
-    QTest::newRow("rock v paper") << 0 << 2 << QStringLiteral("Компютър: Камък       : Играч: Хартия ");
-    QTest::newRow("paper v rock") << 2 << 0 << QStringLiteral("Компютър: Хартия      : Играч: Камък    ");
+    QTest::newRow("rock v paper") << 0 << 2
+                                  << QStringLiteral("Компютър: Камък       : Играч: Хартия ");
+    QTest::newRow("paper v rock") << 2 << 0
+                                  << QStringLiteral("Компютър: Хартия      : Играч: Камък    ");
     QTest::newRow("scissors v scissors")
         << 1 << 1 << QStringLiteral("Компютър: Ножица    : Играч: Ножица   ");
-    QTest::newRow("rock v rock") << 0 << 0 << QStringLiteral("Компютър: Камък       : Играч: Камък    ");
-    QTest::newRow("unknown moves give empty texts") << 5 << -1 << QStringLiteral("Компютър:  : Играч: ");
+    QTest::newRow("rock v rock") << 0 << 0
+                                 << QStringLiteral("Компютър: Камък       : Играч: Камък    ");
+    QTest::newRow("unknown moves give empty texts")
+        << 5 << -1 << QStringLiteral("Компютър:  : Играч: ");
 }
 
 void TestRules::historyLineUsesTheMoveTexts()
@@ -248,8 +252,8 @@ void TestRules::writerGivesPlainDigitsForIntegers_data()
     QTest::newRow("just below 1e15") << 999999999999999.0 << "999999999999999";
     QTest::newRow("half") << 0.5 << "0.5";
     QTest::newRow("1e15 is left to the shortest form") << 1e15 << "1e+15";
-    QTest::newRow("largest double") << std::numeric_limits<double>::max()
-                                    << "1.7976931348623157e+308";
+    QTest::newRow("largest double")
+        << std::numeric_limits<double>::max() << "1.7976931348623157e+308";
 }
 
 void TestRules::writerGivesPlainDigitsForIntegers()

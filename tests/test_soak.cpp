@@ -80,7 +80,8 @@ void TestSoak::checkHistory(const std::vector<Round>& rounds)
         const QString expected = "Компютър: " + kComputerTexts[rounds[i].computer] + " : " +
                                  "Играч: " + kPlayerTexts[rounds[i].player];
         if (history->line(int(i)) != expected)
-            QFAIL(qPrintable(QStringLiteral("line %1 is \"%2\"").arg(i).arg(history->line(int(i)))));
+            QFAIL(
+                qPrintable(QStringLiteral("line %1 is \"%2\"").arg(i).arg(history->line(int(i)))));
     }
     const int last = int(rounds.size()) - 1;
     QCOMPARE(history->currentRow(), last);
@@ -137,8 +138,8 @@ void TestSoak::fiftyThousandRounds()
     const std::vector<qint64> early(blockNanos.begin(), blockNanos.begin() + 10);
     const std::vector<qint64> late(blockNanos.end() - 10, blockNanos.end());
     const double ratio = double(median(late)) / double(median(early));
-    qInfo("a round takes %.1f us early and %.1f us late (x%.2f)", double(median(early)) / 1e3 / kBlock,
-          double(median(late)) / 1e3 / kBlock, ratio);
+    qInfo("a round takes %.1f us early and %.1f us late (x%.2f)",
+          double(median(early)) / 1e3 / kBlock, double(median(late)) / 1e3 / kBlock, ratio);
     QVERIFY2(ratio < 2.5, "a round got slower as the history grew");
 
 #if defined(__SANITIZE_ADDRESS__)

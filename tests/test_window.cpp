@@ -137,19 +137,32 @@ void TestWindow::captionsAreExact_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("title") << "Label2(0)" << "Морвета - камък, ножица, хартия";
-    QTest::newRow("score heading") << "Label2(1)" << "Резултат";
-    QTest::newRow("first mover heading") << "Label2(2)" << "Кой играе първи";
-    QTest::newRow("player first, two blanks") << "Igrach(0)" << "  1. Играч";
-    QTest::newRow("computer first, one blank") << "Igrach(1)" << " 1. Компютър";
-    QTest::newRow("rock") << "Buton(0)" << "Камък";
-    QTest::newRow("scissors") << "Buton(1)" << "Ножица";
-    QTest::newRow("paper") << "Buton(2)" << "Хартия";
-    QTest::newRow("new round") << "Nachalo(0)" << "Нова";
-    QTest::newRow("clear") << "Nachalo(1)" << "Изчисти";
-    QTest::newRow("radio 0 has none") << "Radio(0)" << "";
-    QTest::newRow("player's score") << "Rezul(0)" << "0";
-    QTest::newRow("computer's score") << "Rezul(1)" << "0";
+    QTest::newRow("title") << "Label2(0)"
+                           << "Морвета - камък, ножица, хартия";
+    QTest::newRow("score heading") << "Label2(1)"
+                                   << "Резултат";
+    QTest::newRow("first mover heading") << "Label2(2)"
+                                         << "Кой играе първи";
+    QTest::newRow("player first, two blanks") << "Igrach(0)"
+                                              << "  1. Играч";
+    QTest::newRow("computer first, one blank") << "Igrach(1)"
+                                               << " 1. Компютър";
+    QTest::newRow("rock") << "Buton(0)"
+                          << "Камък";
+    QTest::newRow("scissors") << "Buton(1)"
+                              << "Ножица";
+    QTest::newRow("paper") << "Buton(2)"
+                           << "Хартия";
+    QTest::newRow("new round") << "Nachalo(0)"
+                               << "Нова";
+    QTest::newRow("clear") << "Nachalo(1)"
+                           << "Изчисти";
+    QTest::newRow("radio 0 has none") << "Radio(0)"
+                                      << "";
+    QTest::newRow("player's score") << "Rezul(0)"
+                                    << "0";
+    QTest::newRow("computer's score") << "Rezul(1)"
+                                      << "0";
 }
 
 void TestWindow::captionsAreExact()
@@ -183,8 +196,8 @@ void TestWindow::facesAreSolidColours_data()
     QTest::newRow("Label2(2)") << "Label2(2)" << QRect(0, 23, 121, 2) << kPeach;
     QTest::newRow("Igrach(0)") << "Igrach(0)" << QRect(90, 0, 31, 25) << kPeach;
     QTest::newRow("Igrach(1)") << "Igrach(1)" << QRect(116, 0, 5, 25) << rgb(192, 0, 192);
-    QTest::newRow("Igrach(1) above its indicator") << "Igrach(1)" << QRect(0, 0, 121, 3)
-                                                  << rgb(192, 0, 192);
+    QTest::newRow("Igrach(1) above its indicator")
+        << "Igrach(1)" << QRect(0, 0, 121, 3) << rgb(192, 0, 192);
     QTest::newRow("Radio(0)") << "Radio(0)" << QRect(0, 0, 17, 3) << kPick;
     QTest::newRow("Radio(1)") << "Radio(1)" << QRect(0, 21, 17, 4) << kIdle;
     QTest::newRow("Radio(2)") << "Radio(2)" << QRect(0, 0, 17, 3) << kIdle;
@@ -206,7 +219,9 @@ void TestWindow::facesAreSolidColours()
             const QColor seen = image.pixelColor(origin + QPoint(x, y));
             if (seen != colour)
                 QFAIL(qPrintable(QStringLiteral("%1 at (%2, %3) is %4, not %5")
-                                     .arg(name).arg(x).arg(y)
+                                     .arg(name)
+                                     .arg(x)
+                                     .arg(y)
                                      .arg(seen.name(), colour.name())));
         }
 }
@@ -251,7 +266,8 @@ void TestWindow::rulesTextHasFiveCrLfLines()
         "Тема на проекта: Морвета - камък, ножица.",
         "Чрез генериране на случайни числа компютърът непрекъснато предлага своя избор, чрез "
         "събитие On-Click потребителят прави своя и веднага след това се съпоставят двата избора.",
-        "Резултатите, от поредната  игра, победа, загуба, реми се натрупват в отделно списъчно поле.",
+        "Резултатите, от поредната  игра, победа, загуба, реми се натрупват в отделно списъчно "
+        "поле.",
     };
     QCOMPARE(QString::fromUtf8(ui::kRulesText.data(), qsizetype(ui::kRulesText.size())),
              lines.join("\r\n") + "\r\n");
@@ -336,7 +352,7 @@ void TestWindow::tabVisitsTheFocusableControlsInOrder()
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QCOMPARE(QApplication::focusWidget(), control(*window, "Buton(0)"));
     const QStringList expected{"Buton(1)", "Buton(2)", "Nachalo(0)", "Rezultat", "Igrach(0)",
-                               "Rezul(0)", "Rezul(1)", "Nachalo(1)", "Text1", "Buton(0)"};
+                               "Rezul(0)", "Rezul(1)", "Nachalo(1)", "Text1",    "Buton(0)"};
     QStringList seen;
     for (int i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -391,8 +407,8 @@ void TestWindow::icoFileMatchesThePixelMap()
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
     const QByteArray committed = file.readAll();
     const std::vector<std::uint8_t> written = ui::hamburgerIco();
-    QCOMPARE(committed, QByteArray(reinterpret_cast<const char*>(written.data()),
-                                   qsizetype(written.size())));
+    QCOMPARE(committed,
+             QByteArray(reinterpret_cast<const char*>(written.data()), qsizetype(written.size())));
 
     // 32 x 32 with 8 bits a pixel, as Windows reads the header.
     QCOMPARE(int(std::uint8_t(committed[6])), 32);
@@ -400,7 +416,8 @@ void TestWindow::icoFileMatchesThePixelMap()
     QCOMPARE(int(std::uint8_t(committed[12])), 8);
 
     // Decoded by Qt's own reader, it is the window's icon, mask included.
-    const QImage decoded = QImage::fromData(committed, "ICO").convertToFormat(QImage::Format_ARGB32);
+    const QImage decoded =
+        QImage::fromData(committed, "ICO").convertToFormat(QImage::Format_ARGB32);
     const QImage drawn = ui::hamburgerImage();
     QCOMPARE(decoded.size(), QSize(32, 32));
     int opaque = 0;

@@ -103,8 +103,8 @@ void ColourButton::paintEvent(QPaintEvent*)
     QRect textRect = rect();
     if (sunken)
         textRect.translate(1, 1);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
 
     if (hasFocus()) {
@@ -188,6 +188,8 @@ ControlSet buildControls(QWidget& window)
         }
         w->setObjectName(objectNameFor(spec));
         w->setGeometry(toPixels(spec.rect));
+        if (!spec.spokenName.empty())
+            w->setAccessibleName(toQString(spec.spokenName));
         if (spec.colour)
             setBackColor(*w, *spec.colour);
         byTabIndex.emplace_back(spec.tabIndex, w);

@@ -43,7 +43,7 @@ std::vector<std::uint8_t> hamburgerIco()
 {
     constexpr std::uint32_t size = kIconSize;
     constexpr std::uint32_t colours = 256;
-    constexpr std::uint32_t pixelBytes = size * size;   // 8 bits a pixel, rows already 4-aligned
+    constexpr std::uint32_t pixelBytes = size * size;    // 8 bits a pixel, rows already 4-aligned
     constexpr std::uint32_t maskBytes = size * size / 8; // 1 bit a pixel, 4 bytes a row
     constexpr std::uint32_t headerBytes = 40;
     constexpr std::uint32_t imageBytes = headerBytes + colours * 4 + pixelBytes + maskBytes;

@@ -15,8 +15,8 @@ struct Rgb {
     friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-inline constexpr Rgb IdleColour{128, 255, 128};    // move buttons waiting; the computer's idle marks
-inline constexpr Rgb PickColour{192, 64, 0};       // the computer's current pick
+inline constexpr Rgb IdleColour{128, 255, 128}; // move buttons waiting; the computer's idle marks
+inline constexpr Rgb PickColour{192, 64, 0};    // the computer's current pick
 inline constexpr Rgb PressedColour{255, 192, 128}; // the move button pressed in the last round
 inline constexpr Rgb kLabelColour{255, 192, 128};
 inline constexpr Rgb kComputerFirstColour{192, 0, 192};
@@ -34,12 +34,23 @@ struct Twips {
 
 // The control arrays and single controls, by name. The kind of widget and the
 // container follow from the name.
-enum class Control { Label2, Frame1, Igrach, Rezul, Frame2, Radio, Buton, Nachalo, Rezultat, Text1 };
+enum class Control {
+    Label2,
+    Frame1,
+    Igrach,
+    Rezul,
+    Frame2,
+    Radio,
+    Buton,
+    Nachalo,
+    Rezultat,
+    Text1
+};
 
 constexpr std::string_view controlName(Control c)
 {
-    constexpr std::array<std::string_view, 10> names{"Label2", "Frame1", "Igrach", "Rezul",
-                                                     "Frame2", "Radio", "Buton", "Nachalo",
+    constexpr std::array<std::string_view, 10> names{"Label2",   "Frame1", "Igrach", "Rezul",
+                                                     "Frame2",   "Radio",  "Buton",  "Nachalo",
                                                      "Rezultat", "Text1"};
     return names[static_cast<std::size_t>(c)];
 }
@@ -62,34 +73,37 @@ constexpr std::optional<Control> containerOf(Control c)
 
 struct ControlSpec {
     Control control;
-    int index;                 // position in its control array; 0 for a single control
-    Twips rect;                // relative to the container's client area
-    std::string_view caption;  // UTF-8
-    std::optional<Rgb> colour; // none: the system's colour (boxes) or the window's (frames)
+    int index;                   // position in its control array; 0 for a single control
+    Twips rect;                  // relative to the container's client area
+    std::string_view caption;    // UTF-8
+    std::string_view spokenName; // what a screen reader says; empty: the caption
+    std::optional<Rgb> colour;   // none: the system's colour (boxes) or the window's (frames)
     int tabIndex;
 };
 
+// clang-format off
 inline constexpr std::array<ControlSpec, 19> kControls{{
-    {Control::Label2, 0, {1560, 0, 4695, 375}, "Морвета - камък, ножица, хартия", kLabelColour, 14},
-    {Control::Label2, 2, {120, 480, 1815, 375}, "Кой играе първи", kLabelColour, 17},
-    {Control::Label2, 1, {2160, 480, 975, 375}, "Резултат", kLabelColour, 15},
-    {Control::Frame1, 0, {120, 960, 1935, 975}, "", std::nullopt, 5},
-    {Control::Igrach, 0, {0, 120, 1815, 375}, "  1. Играч", kLabelColour, 6},
-    {Control::Igrach, 1, {0, 600, 1815, 375}, " 1. Компютър", kComputerFirstColour, 7},
-    {Control::Rezul, 0, {2160, 1080, 975, 405}, "0", std::nullopt, 12},
-    {Control::Rezul, 1, {2160, 1560, 975, 405}, "0", std::nullopt, 13},
-    {Control::Frame2, 0, {5040, 480, 255, 1575}, "", std::nullopt, 8},
-    {Control::Radio, 0, {0, 120, 495, 375}, "", PickColour, 11},
-    {Control::Radio, 1, {0, 600, 255, 375}, "", IdleColour, 9},
-    {Control::Radio, 2, {0, 1080, 255, 375}, "", IdleColour, 10},
-    {Control::Buton, 0, {5520, 600, 1095, 375}, "Камък", IdleColour, 0},
-    {Control::Buton, 1, {5520, 1080, 1095, 375}, "Ножица", IdleColour, 1},
-    {Control::Buton, 2, {5520, 1560, 1095, 375}, "Хартия", IdleColour, 2},
-    {Control::Nachalo, 1, {6720, 600, 975, 495}, "Изчисти", kClearColour, 16},
-    {Control::Nachalo, 0, {6720, 1440, 975, 495}, "Нова", kNewColour, 3},
-    {Control::Rezultat, 0, {120, 2040, 7575, 1200}, "", std::nullopt, 4},
-    {Control::Text1, 0, {120, 3360, 7575, 1935}, "", std::nullopt, 18},
+    {Control::Label2, 0, {1560, 0, 4695, 375}, "Морвета - камък, ножица, хартия", "", kLabelColour, 14},
+    {Control::Label2, 2, {120, 480, 1815, 375}, "Кой играе първи", "", kLabelColour, 17},
+    {Control::Label2, 1, {2160, 480, 975, 375}, "Резултат", "", kLabelColour, 15},
+    {Control::Frame1, 0, {120, 960, 1935, 975}, "", "Кой играе първи", std::nullopt, 5},
+    {Control::Igrach, 0, {0, 120, 1815, 375}, "  1. Играч", "Играчът играе първи", kLabelColour, 6},
+    {Control::Igrach, 1, {0, 600, 1815, 375}, " 1. Компютър", "Компютърът играе първи", kComputerFirstColour, 7},
+    {Control::Rezul, 0, {2160, 1080, 975, 405}, "0", "Резултат на играча", std::nullopt, 12},
+    {Control::Rezul, 1, {2160, 1560, 975, 405}, "0", "Резултат на компютъра", std::nullopt, 13},
+    {Control::Frame2, 0, {5040, 480, 255, 1575}, "", "Изборът на компютъра", std::nullopt, 8},
+    {Control::Radio, 0, {0, 120, 495, 375}, "", "Компютърът избира Камък", PickColour, 11},
+    {Control::Radio, 1, {0, 600, 255, 375}, "", "Компютърът избира Ножица", IdleColour, 9},
+    {Control::Radio, 2, {0, 1080, 255, 375}, "", "Компютърът избира Хартия", IdleColour, 10},
+    {Control::Buton, 0, {5520, 600, 1095, 375}, "Камък", "", IdleColour, 0},
+    {Control::Buton, 1, {5520, 1080, 1095, 375}, "Ножица", "", IdleColour, 1},
+    {Control::Buton, 2, {5520, 1560, 1095, 375}, "Хартия", "", IdleColour, 2},
+    {Control::Nachalo, 1, {6720, 600, 975, 495}, "Изчисти", "", kClearColour, 16},
+    {Control::Nachalo, 0, {6720, 1440, 975, 495}, "Нова", "", kNewColour, 3},
+    {Control::Rezultat, 0, {120, 2040, 7575, 1200}, "", "История на игрите", std::nullopt, 4},
+    {Control::Text1, 0, {120, 3360, 7575, 1935}, "", "Правила на играта", std::nullopt, 18},
 }};
+// clang-format on
 
 // The window itself.
 inline constexpr Twips kClientArea{0, 0, 7830, 5310};
