@@ -1,0 +1,149 @@
+// What a screen reader is given: a Bulgarian name for every control, the
+// option buttons' checked state, the score texts and the history lines.
+#include "probe.h"
+
+#include "history_list.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+
+QAccessibleInterface* accessible(QWidget& window, const QString& name)
+{
+    return QAccessible::queryAccessibleInterface(control(window, name));
+}
+
+} // namespace
+
+class TestAccess : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { window = openWindow(); }
+    void cleanup() { window.reset(); }
+
+    void everyControlHasABulgarianName_data();
+    void everyControlHasABulgarianName();
+    void computersMarksTellTheirMoveAndState();
+    void scoreTextsCanBeRead();
+    void historyLinesCanBeRead();
+    void namesChangeNothingOnScreen();
+
+private:
+    std::unique_ptr<Morveta> window;
+};
+
+void TestAccess::everyControlHasABulgarianName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<int>("role");
+    QTest::newRow("title") << "Label2(0)" << "Морвета - камък, ножица, хартия"
+                           << int(QAccessible::StaticText);
+    QTest::newRow("score heading") << "Label2(1)" << "Резултат" << int(QAccessible::StaticText);
+    QTest::newRow("mover heading") << "Label2(2)" << "Кой играе първи"
+                                   << int(QAccessible::StaticText);
+    QTest::newRow("player first") << "Igrach(0)" << "Играчът играе първи"
+                                  << int(QAccessible::RadioButton);
+    QTest::newRow("computer first") << "Igrach(1)" << "Компютърът играе първи"
+                                    << int(QAccessible::RadioButton);
+    QTest::newRow("computer's rock") << "Radio(0)" << "Компютърът избира Камък"
+                                     << int(QAccessible::RadioButton);
+    QTest::newRow("computer's scissors") << "Radio(1)" << "Компютърът избира Ножица"
+                                         << int(QAccessible::RadioButton);
+    QTest::newRow("computer's paper") << "Radio(2)" << "Компютърът избира Хартия"
+                                      << int(QAccessible::RadioButton);
+    QTest::newRow("rock") << "Buton(0)" << "Камък" << int(QAccessible::Button);
+    QTest::newRow("scissors") << "Buton(1)" << "Ножица" << int(QAccessible::Button);
+    QTest::newRow("paper") << "Buton(2)" << "Хартия" << int(QAccessible::Button);
+    QTest::newRow("new round") << "Nachalo(0)" << "Нова" << int(QAccessible::Button);
+    QTest::newRow("clear") << "Nachalo(1)" << "Изчисти" << int(QAccessible::Button);
+    QTest::newRow("player's score") << "Rezul(0)" << "Резултат на играча"
+                                    << int(QAccessible::EditableText);
+    QTest::newRow("computer's score") << "Rezul(1)" << "Резултат на компютъра"
+                                      << int(QAccessible::EditableText);
+    QTest::newRow("history") << "Rezultat" << "История на игрите" << int(QAccessible::List);
+    QTest::newRow("rules") << "Text1" << "Правила на играта" << int(QAccessible::EditableText);
+    QTest::newRow("first mover group") << "Frame1" << "Кой играе първи" << int(QAccessible::Client);
+    QTest::newRow("pick group") << "Frame2" << "Изборът на компютъра" << int(QAccessible::Client);
+}
+
+void TestAccess::everyControlHasABulgarianName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, spoken);
+    QFETCH(int, role);
+    QAccessibleInterface* iface = accessible(*window, name);
+    QVERIFY(iface && iface->isValid());
+    QCOMPARE(iface->text(QAccessible::Name), spoken);
+    QCOMPARE(int(iface->role()), role);
+}
+
+void TestAccess::computersMarksTellTheirMoveAndState()
+{
+    for (int tick = 0; tick < 20; ++tick) {
+        window->Timer1_Timer();
+        const int picked = game::toInt(window->computerChoice());
+        for (int i = 0; i < 3; ++i) {
+            const QAccessible::State s = accessible(*window, QStringLiteral("Radio(%1)").arg(i))->state();
+            QCOMPARE(bool(s.checked), i == picked);
+            QVERIFY(s.checkable);
+            QVERIFY(s.disabled);
+        }
+    }
+    QVERIFY(accessible(*window, "Igrach(0)")->state().checked);
+    QVERIFY(!accessible(*window, "Igrach(1)")->state().checked);
+}
+
+void TestAccess::scoreTextsCanBeRead()
+{
+    window->Igrach_Click(1);
+    control<QLineEdit>(*window, "Rezul(0)")->setText("41");
+    window->Buton_Click(0);
+    QCOMPARE(accessible(*window, "Rezul(0)")->text(QAccessible::Value),
+             control<QLineEdit>(*window, "Rezul(0)")->text());
+    QCOMPARE(accessible(*window, "Rezul(1)")->text(QAccessible::Value),
+             control<QLineEdit>(*window, "Rezul(1)")->text());
+    QVERIFY(accessible(*window, "Text1")->text(QAccessible::Value).startsWith("Правилата"));
+}
+
+void TestAccess::historyLinesCanBeRead()
+{
+    auto* list = control<ui::HistoryList>(*window, "Rezultat");
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
+    QCOMPARE(iface->childCount(), 0);
+    for (int round = 0; round < 6; ++round) {
+        window->Buton_Click(round % 3);
+        window->Nachalo_Click(0);
+    }
+    QCOMPARE(iface->childCount(), 6);
+    for (int row = 0; row < 6; ++row) {
+        QAccessibleInterface* item = iface->child(row);
+        QVERIFY(item && item->isValid());
+        QCOMPARE(item->role(), QAccessible::ListItem);
+        QCOMPARE(item->text(QAccessible::Name), list->line(row));
+        QCOMPARE(item->parent(), iface);
+        QCOMPARE(iface->indexOfChild(item), row);
+        QCOMPARE(bool(item->state().selected), row == 5);
+    }
+    QVERIFY(iface->child(0)->state().offscreen); // scrolled away
+    QVERIFY(!iface->child(5)->state().offscreen);
+    QCOMPARE(iface->child(6), nullptr);
+
+    window->Nachalo_Click(1);
+    QCOMPARE(iface->childCount(), 0);
+    QCOMPARE(iface->child(0), nullptr);
+}
+
+void TestAccess::namesChangeNothingOnScreen()
+{
+    // The window looks the same with the spoken names taken away.
+    const QImage named = screen(*window);
+    for (QWidget* w : window->findChildren<QWidget*>())
+        w->setAccessibleName(QString());
+    QCOMPARE(screen(*window), named);
+}
+
+QTEST_MAIN(TestAccess)
+#include "test_access.moc"
