@@ -39,34 +39,46 @@ void TestAccess::everyControlHasABulgarianName_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("spoken");
     QTest::addColumn<int>("role");
-    QTest::newRow("title") << "Label2(0)" << "Морвета - камък, ножица, хартия"
-                           << int(QAccessible::StaticText);
-    QTest::newRow("score heading") << "Label2(1)" << "Резултат" << int(QAccessible::StaticText);
-    QTest::newRow("mover heading") << "Label2(2)" << "Кой играе първи"
-                                   << int(QAccessible::StaticText);
-    QTest::newRow("player first") << "Igrach(0)" << "Играчът играе първи"
-                                  << int(QAccessible::RadioButton);
-    QTest::newRow("computer first") << "Igrach(1)" << "Компютърът играе първи"
-                                    << int(QAccessible::RadioButton);
-    QTest::newRow("computer's rock") << "Radio(0)" << "Компютърът избира Камък"
-                                     << int(QAccessible::RadioButton);
-    QTest::newRow("computer's scissors") << "Radio(1)" << "Компютърът избира Ножица"
-                                         << int(QAccessible::RadioButton);
-    QTest::newRow("computer's paper") << "Radio(2)" << "Компютърът избира Хартия"
-                                      << int(QAccessible::RadioButton);
-    QTest::newRow("rock") << "Buton(0)" << "Камък" << int(QAccessible::Button);
-    QTest::newRow("scissors") << "Buton(1)" << "Ножица" << int(QAccessible::Button);
-    QTest::newRow("paper") << "Buton(2)" << "Хартия" << int(QAccessible::Button);
-    QTest::newRow("new round") << "Nachalo(0)" << "Нова" << int(QAccessible::Button);
-    QTest::newRow("clear") << "Nachalo(1)" << "Изчисти" << int(QAccessible::Button);
-    QTest::newRow("player's score") << "Rezul(0)" << "Резултат на играча"
-                                    << int(QAccessible::EditableText);
-    QTest::newRow("computer's score") << "Rezul(1)" << "Резултат на компютъра"
-                                      << int(QAccessible::EditableText);
-    QTest::newRow("history") << "Rezultat" << "История на игрите" << int(QAccessible::List);
-    QTest::newRow("rules") << "Text1" << "Правила на играта" << int(QAccessible::EditableText);
-    QTest::newRow("first mover group") << "Frame1" << "Кой играе първи" << int(QAccessible::Client);
-    QTest::newRow("pick group") << "Frame2" << "Изборът на компютъра" << int(QAccessible::Client);
+    QTest::newRow("title") << "Label2(0)"
+                           << "Морвета - камък, ножица, хартия" << int(QAccessible::StaticText);
+    QTest::newRow("score heading") << "Label2(1)"
+                                   << "Резултат" << int(QAccessible::StaticText);
+    QTest::newRow("mover heading") << "Label2(2)"
+                                   << "Кой играе първи" << int(QAccessible::StaticText);
+    QTest::newRow("player first") << "Igrach(0)"
+                                  << "Играчът играе първи" << int(QAccessible::RadioButton);
+    QTest::newRow("computer first") << "Igrach(1)"
+                                    << "Компютърът играе първи" << int(QAccessible::RadioButton);
+    QTest::newRow("computer's rock") << "Radio(0)"
+                                     << "Компютърът избира Камък" << int(QAccessible::RadioButton);
+    QTest::newRow("computer's scissors")
+        << "Radio(1)"
+        << "Компютърът избира Ножица" << int(QAccessible::RadioButton);
+    QTest::newRow("computer's paper")
+        << "Radio(2)"
+        << "Компютърът избира Хартия" << int(QAccessible::RadioButton);
+    QTest::newRow("rock") << "Buton(0)"
+                          << "Камък" << int(QAccessible::Button);
+    QTest::newRow("scissors") << "Buton(1)"
+                              << "Ножица" << int(QAccessible::Button);
+    QTest::newRow("paper") << "Buton(2)"
+                           << "Хартия" << int(QAccessible::Button);
+    QTest::newRow("new round") << "Nachalo(0)"
+                               << "Нова" << int(QAccessible::Button);
+    QTest::newRow("clear") << "Nachalo(1)"
+                           << "Изчисти" << int(QAccessible::Button);
+    QTest::newRow("player's score") << "Rezul(0)"
+                                    << "Резултат на играча" << int(QAccessible::EditableText);
+    QTest::newRow("computer's score") << "Rezul(1)"
+                                      << "Резултат на компютъра" << int(QAccessible::EditableText);
+    QTest::newRow("history") << "Rezultat"
+                             << "История на игрите" << int(QAccessible::List);
+    QTest::newRow("rules") << "Text1"
+                           << "Правила на играта" << int(QAccessible::EditableText);
+    QTest::newRow("first mover group") << "Frame1"
+                                       << "Кой играе първи" << int(QAccessible::Client);
+    QTest::newRow("pick group") << "Frame2"
+                                << "Изборът на компютъра" << int(QAccessible::Client);
 }
 
 void TestAccess::everyControlHasABulgarianName()
@@ -86,7 +98,8 @@ void TestAccess::computersMarksTellTheirMoveAndState()
         window->Timer1_Timer();
         const int picked = game::toInt(window->computerChoice());
         for (int i = 0; i < 3; ++i) {
-            const QAccessible::State s = accessible(*window, QStringLiteral("Radio(%1)").arg(i))->state();
+            const QAccessible::State s =
+                accessible(*window, QStringLiteral("Radio(%1)").arg(i))->state();
             QCOMPARE(bool(s.checked), i == picked);
             QVERIFY(s.checkable);
             QVERIFY(s.disabled);

@@ -45,4 +45,5 @@ MSG
 # What building the game needs.
 MORVETA_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation)
 # What ./check adds: the static checkers and the fuzzing compiler.
-MORVETA_CHECK_PACKAGES=(clang-tidy clang-format cppcheck clang-14 libclang-rt-14-dev)
+MORVETA_CHECK_PACKAGES=(clang-tidy clang-format cppcheck clang-14 libclang-rt-14-dev
+    desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64)

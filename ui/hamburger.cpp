@@ -107,4 +107,37 @@ std::vector<std::uint8_t> hamburgerIco()
     return w.bytes;
 }
 
+std::string hamburgerSvg()
+{
+    const std::string size = std::to_string(kIconSize);
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+                      size + "\" height=\"" + size + "\" viewBox=\"0 0 " + size + " " + size +
+                      "\" shape-rendering=\"crispEdges\">\n";
+    constexpr char hex[] = "0123456789abcdef";
+    for (std::size_t y = 0; y < kHamburger.size(); ++y) {
+        const std::string_view row = kHamburger[y];
+        // Runs of one colour on a row become one rectangle.
+        for (std::size_t x = 0; x < row.size();) {
+            std::size_t end = x + 1;
+            while (end < row.size() && row[end] == row[x])
+                ++end;
+            if (const int index = paletteIndex(row[x]); index != 0) {
+                const PaletteEntry& e = kHamburgerPalette[std::size_t(index - 1)];
+                std::string colour = "#";
+                for (std::uint8_t c : {e.r, e.g, e.b}) {
+                    colour += hex[c >> 4];
+                    colour += hex[c & 15];
+                }
+                svg += "<rect x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) +
+                       "\" width=\"" + std::to_string(end - x) + "\" height=\"1\" fill=\"" +
+                       colour + "\"/>\n";
+            }
+            x = end;
+        }
+    }
+    svg += "</svg>\n";
+    return svg;
+}
+
 } // namespace ui

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -59,5 +60,8 @@ int paletteIndex(char key);
 // The icon as a Windows .ico file: one 32 x 32 image, 8 bits per pixel with a
 // 256-entry palette, and its 1-bit transparency mask.
 std::vector<std::uint8_t> hamburgerIco();
+
+// The same picture as SVG, one square a pixel, for the scalable icon theme.
+std::string hamburgerSvg();
 
 } // namespace ui

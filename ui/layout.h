@@ -110,6 +110,8 @@ inline constexpr Twips kClientArea{0, 0, 7830, 5310};
 inline constexpr std::string_view kWebAddress = "www.morveta.example";
 inline constexpr std::string_view kCaptionTail = "    камък >  ножица > хартия > камък";
 inline constexpr int kTimerIntervalMs = 100;
+// The desktop entry, metainfo and theme icon are named after it.
+inline constexpr std::string_view kAppId = "example.morveta.Morveta";
 
 struct FontSpec {
     std::array<std::string_view, 4> families; // the first that is installed is used
