@@ -2,7 +2,9 @@
 // "Изчисти", who plays first, the player's move, the history and the scores.
 #include "probe.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QSet>
 #include "history_list.h"
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,6 +24,31 @@ QString lineFor(int computer, int player)
     return "Компютър: " + kComputerTexts[computer] + " : " + "Играч: " + kPlayerTexts[player];
 }
 
+// Records which widgets of a window receive a paint event.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget& window)
+    {
+        window.installEventFilter(this);
+        for (QWidget* w : window.findChildren<QWidget*>())
+            w->installEventFilter(this);
+    }
+    QSet<QString> painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            const QWidget* w = static_cast<QWidget*>(watched);
+            // A viewport or scroll bar counts as its control.
+            while (w->objectName().isEmpty() && w->parentWidget())
+                w = w->parentWidget();
+            painted.insert(w->objectName());
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 class TestPlay : public QObject {
@@ -33,6 +60,7 @@ private slots:
     void everyTickMarksExactlyTheComputersChoice();
     void aRepeatedPickLeavesTheDisplayAsItWas();
     void disabledTimerFreezesThePick();
+    void aTickRepaintsOnlyTheMarksThatChange();
     void newRepaintsTheMoveButtonsAndRestartsTheRound();
     void clearKeepsTheRoundRunning();
     void computerFirstRecoloursAndResetsTheMatch();
@@ -129,6 +157,31 @@ void TestPlay::aRepeatedPickLeavesTheDisplayAsItWas()
         before = shown;
     }
     QFAIL("the pick never repeated");
+}
+
+void TestPlay::aTickRepaintsOnlyTheMarksThatChange()
+{
+    PaintRecorder recorder(*window);
+    window->Timer1_Timer();
+    QApplication::processEvents();
+    int changes = 0;
+    for (int tick = 0; tick < 60; ++tick) {
+        const int before = game::toInt(window->computerChoice());
+        recorder.painted.clear();
+        window->Timer1_Timer();
+        QApplication::processEvents();
+        const int after = game::toInt(window->computerChoice());
+        const QString newMark = QStringLiteral("Radio(%1)").arg(after);
+        if (before != after) {
+            QVERIFY(recorder.painted.contains(newMark));
+            ++changes;
+        }
+        QSet<QString> others = recorder.painted;
+        others.remove(QStringLiteral("Radio(%1)").arg(before));
+        others.remove(newMark);
+        QVERIFY2(others.isEmpty(), qPrintable(QStringList(others.values()).join(", ")));
+    }
+    QVERIFY(changes > 10);
 }
 
 void TestPlay::disabledTimerFreezesThePick()
