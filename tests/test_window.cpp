@@ -186,7 +186,8 @@ void TestWindow::facesAreSolidColours_data()
     QTest::addColumn<QRect>("face"); // in the control's coordinates, clear of text and indicator
     QTest::addColumn<QColor>("colour");
     // Inside a command button's 2-pixel bevel; the caption sits in the middle.
-    QTest::newRow("Buton(0)") << "Buton(0)" << QRect(2, 2, 69, 2) << kIdle; // its focus frame is inset 4
+    QTest::newRow("Buton(0)") << "Buton(0)" << QRect(2, 2, 69, 2)
+                              << kIdle; // its focus frame is inset 4
     QTest::newRow("Buton(1)") << "Buton(1)" << QRect(2, 22, 69, 1) << kIdle;
     QTest::newRow("Buton(2)") << "Buton(2)" << QRect(2, 2, 6, 21) << kIdle;
     QTest::newRow("Nachalo(0)") << "Nachalo(0)" << QRect(2, 2, 61, 5) << rgb(0, 255, 0);

@@ -30,39 +30,39 @@ QString toQString(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-QString objectNameFor(const ControlSpec& spec)
+QString objectNameFor(const ControlSpec& entry)
 {
-    const QString name = toQString(controlName(spec.control));
-    return isArray(spec.control) ? QStringLiteral("%1(%2)").arg(name).arg(spec.index) : name;
+    const QString name = toQString(controlName(entry.control));
+    return isArray(entry.control) ? QStringLiteral("%1(%2)").arg(name).arg(entry.index) : name;
 }
 
-QRadioButton* makeOption(QWidget* parent, const ControlSpec& spec)
+QRadioButton* makeOption(QWidget* parent, const ControlSpec& entry)
 {
-    auto* option = new QRadioButton(toQString(spec.caption), parent);
+    auto* option = new QRadioButton(toQString(entry.caption), parent);
     option->setAutoFillBackground(true);
     return option;
 }
 
-ColourButton* makeButton(QWidget* parent, const ControlSpec& spec)
+ColourButton* makeButton(QWidget* parent, const ControlSpec& entry)
 {
-    auto* button = new ColourButton(toQString(spec.caption), parent);
+    auto* button = new ColourButton(toQString(entry.caption), parent);
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
 }
 
-QLabel* makeLabel(QWidget* parent, const ControlSpec& spec)
+QLabel* makeLabel(QWidget* parent, const ControlSpec& entry)
 {
-    auto* label = new QLabel(toQString(spec.caption), parent);
+    auto* label = new QLabel(toQString(entry.caption), parent);
     label->setAlignment(Qt::AlignCenter);
     label->setAutoFillBackground(true);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
-QLineEdit* makeScoreBox(QWidget* parent, const ControlSpec& spec)
+QLineEdit* makeScoreBox(QWidget* parent, const ControlSpec& entry)
 {
-    auto* box = new QLineEdit(toQString(spec.caption), parent);
+    auto* box = new QLineEdit(toQString(entry.caption), parent);
     box->setAlignment(Qt::AlignCenter);
     return box;
 }
@@ -116,15 +116,15 @@ void ColourButton::paintEvent(QPaintEvent*)
     }
 }
 
-QFont fontFor(const FontSpec& spec)
+QFont fontFor(const FontSpec& entry)
 {
     QStringList families;
-    for (std::string_view f : spec.families)
+    for (std::string_view f : entry.families)
         families << toQString(f);
     QFont font;
     font.setFamilies(families);
-    font.setStyleHint(spec.serif ? QFont::Serif : QFont::SansSerif);
-    font.setPointSizeF(spec.pointSize);
+    font.setStyleHint(entry.serif ? QFont::Serif : QFont::SansSerif);
+    font.setPointSizeF(entry.pointSize);
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);
@@ -168,31 +168,31 @@ ControlSet buildControls(QWidget& window)
 
     // Frames come first in the table, so their children find them built.
     std::vector<std::pair<int, QWidget*>> byTabIndex;
-    for (const ControlSpec& spec : kControls) {
+    for (const ControlSpec& entry : kControls) {
         QWidget* parent = &window;
-        if (const auto frame = containerOf(spec.control))
+        if (const auto frame = containerOf(entry.control))
             parent = *frame == Control::Frame1 ? c.Frame1 : c.Frame2;
-        const auto i = static_cast<std::size_t>(spec.index);
+        const auto i = static_cast<std::size_t>(entry.index);
         QWidget* w = nullptr;
-        switch (spec.control) {
-        case Control::Label2: w = c.Label2[i] = makeLabel(parent, spec); break;
+        switch (entry.control) {
+        case Control::Label2: w = c.Label2[i] = makeLabel(parent, entry); break;
         case Control::Frame1: w = c.Frame1 = makeFrame(parent); break;
         case Control::Frame2: w = c.Frame2 = makeFrame(parent); break;
-        case Control::Igrach: w = c.Igrach[i] = makeOption(parent, spec); break;
-        case Control::Radio: w = c.Radio[i] = makeOption(parent, spec); break;
-        case Control::Rezul: w = c.Rezul[i] = makeScoreBox(parent, spec); break;
-        case Control::Buton: w = c.Buton[i] = makeButton(parent, spec); break;
-        case Control::Nachalo: w = c.Nachalo[i] = makeButton(parent, spec); break;
+        case Control::Igrach: w = c.Igrach[i] = makeOption(parent, entry); break;
+        case Control::Radio: w = c.Radio[i] = makeOption(parent, entry); break;
+        case Control::Rezul: w = c.Rezul[i] = makeScoreBox(parent, entry); break;
+        case Control::Buton: w = c.Buton[i] = makeButton(parent, entry); break;
+        case Control::Nachalo: w = c.Nachalo[i] = makeButton(parent, entry); break;
         case Control::Rezultat: w = c.Rezultat = makeHistory(parent); break;
         case Control::Text1: w = c.Text1 = makeRules(parent); break;
         }
-        w->setObjectName(objectNameFor(spec));
-        w->setGeometry(toPixels(spec.rect));
-        if (!spec.spokenName.empty())
-            w->setAccessibleName(toQString(spec.spokenName));
-        if (spec.colour)
-            setBackColor(*w, *spec.colour);
-        byTabIndex.emplace_back(spec.tabIndex, w);
+        w->setObjectName(objectNameFor(entry));
+        w->setGeometry(toPixels(entry.rect));
+        if (!entry.spokenName.empty())
+            w->setAccessibleName(toQString(entry.spokenName));
+        if (entry.colour)
+            setBackColor(*w, *entry.colour);
+        byTabIndex.emplace_back(entry.tabIndex, w);
     }
 
     c.Igrach[0]->setChecked(true);

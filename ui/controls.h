@@ -47,7 +47,7 @@ struct ControlSet {
 // size, colour, font and caption, and sets the tab order.
 ControlSet buildControls(QWidget& window);
 
-QFont fontFor(const FontSpec& spec);
+QFont fontFor(const FontSpec& entry);
 QColor toQColor(Rgb c);
 
 // The colour a control shows behind its content, whatever its kind.
