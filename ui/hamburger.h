@@ -22,7 +22,7 @@ inline constexpr std::array<PaletteEntry, 13> kHamburgerPalette{{
     {'B', 214, 140, 50},  // bun
     {'b', 168, 98, 30},   // bun in shadow
     {'h', 242, 190, 110}, // shine on the bun
-    {'s', 255, 246, 214}, // sesame seed
+    {'s', 255, 246, 214}, // sesame
     {'G', 86, 196, 44},   // lettuce
     {'g', 38, 128, 22},   // lettuce, dark
     {'C', 255, 212, 0},   // cheese
