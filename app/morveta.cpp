@@ -4,7 +4,6 @@
 #include "round.h"
 #include "score_text.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 

@@ -65,6 +65,7 @@ private slots:
     void clearKeepsTheRoundRunning();
     void computerFirstRecoloursAndResetsTheMatch();
     void backToPlayerFirstTakesItsColour();
+    void arrowKeysChooseWhoPlaysFirstToo();
     void outOfRangeIndexesDoNothing();
 
     void playerFirstComputerAnswersWithTheBeatingMove_data();
@@ -282,6 +283,20 @@ void TestPlay::backToPlayerFirstTakesItsColour()
     QCOMPARE(window->firstMover(), std::optional<std::int16_t>(0));
     for (int i = 0; i < 2; ++i)
         QCOMPARE(pixelOf(*window, *rezul(i), QPoint(4, 4)), kPressed);
+}
+
+void TestPlay::arrowKeysChooseWhoPlaysFirstToo()
+{
+    click(buton(0));
+    igrach(0)->setFocus();
+    QTest::keyClick(igrach(0), Qt::Key_Down);
+    QVERIFY(igrach(1)->isChecked());
+    QCOMPARE(window->firstMover(), std::optional<std::int16_t>(1));
+    QCOMPARE(pixelOf(*window, *rezul(0), QPoint(4, 4)), kComputerFirst);
+    QCOMPARE(history()->count(), 0);
+    QTest::keyClick(igrach(1), Qt::Key_Up);
+    QCOMPARE(window->firstMover(), std::optional<std::int16_t>(0));
+    QCOMPARE(pixelOf(*window, *rezul(1), QPoint(4, 4)), kPressed);
 }
 
 void TestPlay::outOfRangeIndexesDoNothing()
