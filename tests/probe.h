@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 
@@ -38,6 +39,14 @@ inline std::unique_ptr<Morveta> openWindow()
 inline QImage screen(QWidget& window)
 {
     return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The history line a round leaves, written out here independently of the game.
+inline QString lineFor(int computer, int player)
+{
+    static const QStringList computerTexts{"Камък      ", "Ножица   ", "Хартия     "};
+    static const QStringList playerTexts{"Камък    ", "Ножица   ", "Хартия "};
+    return "Компютър: " + computerTexts[computer] + " : " + "Играч: " + playerTexts[player];
 }
 
 // The colour at a point of a control, in the control's own coordinates.

@@ -16,14 +16,6 @@ const QColor kPick = rgb(192, 64, 0);
 const QColor kPressed = rgb(255, 192, 128);
 const QColor kComputerFirst = rgb(192, 0, 192);
 
-const QStringList kComputerTexts{"Камък      ", "Ножица   ", "Хартия     "};
-const QStringList kPlayerTexts{"Камък    ", "Ножица   ", "Хартия "};
-
-QString lineFor(int computer, int player)
-{
-    return "Компютър: " + kComputerTexts[computer] + " : " + "Играч: " + kPlayerTexts[player];
-}
-
 // Records which widgets of a window receive a paint event.
 class PaintRecorder : public QObject {
 public:

@@ -16,9 +16,6 @@
 
 namespace {
 
-const QStringList kComputerTexts{"Камък      ", "Ножица   ", "Хартия     "};
-const QStringList kPlayerTexts{"Камък    ", "Ножица   ", "Хартия "};
-
 // Resident memory in bytes, or -1 where /proc is not there.
 qint64 residentBytes()
 {
@@ -77,8 +74,7 @@ void TestSoak::checkHistory(const std::vector<Round>& rounds)
 {
     QCOMPARE(history->count(), int(rounds.size()));
     for (std::size_t i = 0; i < rounds.size(); ++i) {
-        const QString expected = "Компютър: " + kComputerTexts[rounds[i].computer] + " : " +
-                                 "Играч: " + kPlayerTexts[rounds[i].player];
+        const QString expected = lineFor(rounds[i].computer, rounds[i].player);
         if (history->line(int(i)) != expected)
             QFAIL(
                 qPrintable(QStringLiteral("line %1 is \"%2\"").arg(i).arg(history->line(int(i)))));
