@@ -59,7 +59,9 @@ void Morveta::Form_Load()
 void Morveta::Nachalo_Click(int Index)
 {
     if (Index == 0) {
-        Timer1.start();
+        // Enabling a timer that runs already leaves its rhythm alone.
+        if (!Timer1.isActive())
+            Timer1.start();
         for (ui::ColourButton* b : Buton)
             ui::setBackColor(*b, ui::IdleColour);
     } else if (Index == 1) {
@@ -93,12 +95,17 @@ void Morveta::markPick(game::MoveIndex move, bool picked)
     ui::setBackColor(r, picked ? ui::PickColour : ui::IdleColour);
 }
 
-void Morveta::ComputerPick()
+void Morveta::setComputerChoice(game::MoveIndex move)
 {
     markPick(ComputerChoice, false);
-    ComputerChoice =
-        game::pickFromUnit(game::unitFromBits(static_cast<std::uint32_t>(generator())));
+    ComputerChoice = move;
     markPick(ComputerChoice, true);
+}
+
+void Morveta::ComputerPick()
+{
+    setComputerChoice(
+        game::pickFromUnit(game::unitFromBits(static_cast<std::uint32_t>(generator()))));
 }
 
 void Morveta::Buton_Click(int Index)
@@ -106,11 +113,8 @@ void Morveta::Buton_Click(int Index)
     if (Index < 0 || Index >= int(Buton.size()))
         return;
     const auto move = static_cast<game::MoveIndex>(Index);
-    if (FirstMover.value_or(0) == 0) {
-        markPick(ComputerChoice, false);
-        ComputerChoice = game::beaterOf(move);
-        markPick(ComputerChoice, true);
-    }
+    if (FirstMover.value_or(0) == 0)
+        setComputerChoice(game::beaterOf(move));
     if (!Timer1.isActive())
         return;
 

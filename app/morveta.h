@@ -35,6 +35,8 @@ public:
 private:
     void ComputerPick();
     void UpdateScore();
+    // Unmarks the computer's old choice, then marks the new one.
+    void setComputerChoice(game::MoveIndex move);
     void markPick(game::MoveIndex move, bool picked);
 
     std::optional<std::int16_t> FirstMover; // empty counts as 0, the player first

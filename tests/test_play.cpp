@@ -54,6 +54,7 @@ private slots:
     void disabledTimerFreezesThePick();
     void aTickRepaintsOnlyTheMarksThatChange();
     void newRepaintsTheMoveButtonsAndRestartsTheRound();
+    void newDuringARoundLeavesTheTimerAlone();
     void clearKeepsTheRoundRunning();
     void computerFirstRecoloursAndResetsTheMatch();
     void backToPlayerFirstTakesItsColour();
@@ -211,6 +212,17 @@ void TestPlay::newRepaintsTheMoveButtonsAndRestartsTheRound()
     // The pick moves again once the timer ticks.
     QTRY_VERIFY_WITH_TIMEOUT(
         window->computerChoice() != game::MoveIndex::Rock || radio(0)->isChecked(), 2000);
+}
+
+void TestPlay::newDuringARoundLeavesTheTimerAlone()
+{
+    QVERIFY(window->timer().isActive());
+    QTest::qWait(60);
+    const int remaining = window->timer().remainingTime();
+    click(nachalo(0));
+    QVERIFY(window->timer().isActive());
+    QVERIFY2(window->timer().remainingTime() <= remaining,
+             "clicking Нова in a running round restarted the timer");
 }
 
 void TestPlay::clearKeepsTheRoundRunning()
