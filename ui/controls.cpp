@@ -105,7 +105,7 @@ void ColourButton::paintEvent(QPaintEvent*)
         textRect.translate(1, 1);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    painter.drawText(textRect, Qt::AlignCenter, text());
 
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
