@@ -91,6 +91,24 @@ QWidget* makeFrame(QWidget* parent)
     return frame;
 }
 
+QFont fontFor(const FontSpec& entry)
+{
+    QStringList families;
+    for (std::string_view f : entry.families)
+        families << toQString(f);
+    QFont font;
+    font.setFamilies(families);
+    font.setStyleHint(entry.serif ? QFont::Serif : QFont::SansSerif);
+    font.setPointSizeF(entry.pointSize);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
+}
+
+QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
 } // namespace
 
 void ColourButton::paintEvent(QPaintEvent*)
@@ -115,24 +133,6 @@ void ColourButton::paintEvent(QPaintEvent*)
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }
-
-QFont fontFor(const FontSpec& entry)
-{
-    QStringList families;
-    for (std::string_view f : entry.families)
-        families << toQString(f);
-    QFont font;
-    font.setFamilies(families);
-    font.setStyleHint(entry.serif ? QFont::Serif : QFont::SansSerif);
-    font.setPointSizeF(entry.pointSize);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
-    return font;
-}
-
-QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
 QColor backColor(const QWidget& w) { return w.palette().color(w.backgroundRole()); }
 

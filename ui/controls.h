@@ -7,7 +7,6 @@
 #include <array>
 
 class QColor;
-class QFont;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -46,9 +45,6 @@ struct ControlSet {
 // Builds every control of the table into the window, gives the window its
 // size, colour, font and caption, and sets the tab order.
 ControlSet buildControls(QWidget& window);
-
-QFont fontFor(const FontSpec& entry);
-QColor toQColor(Rgb c);
 
 // The colour a control shows behind its content, whatever its kind.
 QColor backColor(const QWidget& w);

@@ -32,7 +32,6 @@ public:
 
     // Where row stands in the viewport; it may lie outside the visible part.
     QRect rowRect(int row) const;
-    int firstVisibleRow() const;
     int rowAt(QPoint viewportPos) const;
 
 protected:
@@ -46,6 +45,7 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    int firstVisibleRow() const;
     int rowHeight() const;
     int rowsPerPage() const;
     void updateScrollRange();

@@ -111,7 +111,7 @@ inline constexpr std::string_view kWebAddress = "www.morveta.example";
 inline constexpr std::string_view kCaptionTail = "    камък >  ножица > хартия > камък";
 inline constexpr int kTimerIntervalMs = 100;
 // The desktop entry, metainfo and theme icon are named after it.
-inline constexpr std::string_view kAppId = "example.morveta.Morveta";
+inline constexpr std::string_view kAppId = MORVETA_APP_ID;
 
 struct FontSpec {
     std::array<std::string_view, 4> families; // the first that is installed is used
