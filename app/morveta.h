@@ -1,28 +1,32 @@
 #pragma once
 
-#include "controls.h"
-#include "moves.h"
+// The game's handlers, written once for every window system. Each is named
+// after the control and the event it serves; they run one at a time on the
+// window's thread and reach the controls only through app::Window.
 
-#include <QTimer>
-#include <QWidget>
+#include "moves.h"
 
 #include <cstdint>
 #include <optional>
-#include <random>
 
-// The game window. Its handlers are named after the control and the event
-// they serve; they run one at a time on the window's thread.
-class Morveta : public QWidget, private ui::ControlSet {
+namespace app {
+class RandomSource;
+class Window;
+} // namespace app
+
+class Morveta {
 public:
-    explicit Morveta(QWidget* parent = nullptr);
+    // Both must outlive the handlers.
+    Morveta(app::Window& window, app::RandomSource& random);
 
-    // Prepares the game state once the controls exist; the constructor calls it.
+    // Prepares the game state once the controls exist, before any input.
     void Form_Load();
     // 0 "Нова" starts a round, 1 "Изчисти" clears the match; others do nothing.
     void Nachalo_Click(int Index);
     // 0: the player plays first, 1: the computer; either starts a new match.
+    // Others do nothing.
     void Igrach_Click(int Index);
-    // The player's move 0..2; ends the round when one is running.
+    // The player's move 0..2; ends the round when one is running. Others do nothing.
     void Buton_Click(int Index);
     void Timer1_Timer();
 
@@ -30,7 +34,6 @@ public:
     game::MoveIndex computerChoice() const { return ComputerChoice; }
     game::MoveIndex playerChoice() const { return PlayerChoice; }
     std::optional<std::int16_t> firstMover() const { return FirstMover; }
-    const QTimer& timer() const { return Timer1; }
 
 private:
     void ComputerPick();
@@ -38,10 +41,11 @@ private:
     // Unmarks the computer's old choice, then marks the new one.
     void setComputerChoice(game::MoveIndex move);
     void markPick(game::MoveIndex move, bool picked);
+    void resetScores();
 
+    app::Window& window_;
+    app::RandomSource& random_;
     std::optional<std::int16_t> FirstMover; // empty counts as 0, the player first
     game::MoveIndex ComputerChoice = game::MoveIndex::Rock;
     game::MoveIndex PlayerChoice = game::MoveIndex::Rock;
-    std::mt19937 generator;
-    QTimer Timer1;
 };

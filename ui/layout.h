@@ -112,6 +112,8 @@ inline constexpr std::string_view kCaptionTail = "    камък >  ножица
 inline constexpr int kTimerIntervalMs = 100;
 // The desktop entry, metainfo and theme icon are named after it.
 inline constexpr std::string_view kAppId = MORVETA_APP_ID;
+// The version the program and its packages carry, such as "1.00".
+inline constexpr std::string_view kVersion = MORVETA_VERSION;
 
 struct FontSpec {
     std::array<std::string_view, 4> families; // the first that is installed is used

@@ -2,7 +2,9 @@
 
 // Helpers for tests that look at the real window as a user would.
 
-#include "morveta.h"
+#include "controls.h"
+#include "game_window.h"
+#include "scripted_random.h"
 
 #include <QColor>
 #include <QImage>
@@ -12,6 +14,8 @@
 #include <QWidget>
 
 #include <memory>
+
+using ui::qt::MorvetaWindow;
 
 // Finds a control by its object name, such as "Buton(0)"; fails the test if absent.
 template <typename T = QWidget> T* control(const QWidget& window, const QString& name)
@@ -24,11 +28,22 @@ template <typename T = QWidget> T* control(const QWidget& window, const QString&
 
 inline QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
 
+// The design's colours, written out here independently of the layout table.
+inline const QColor kIdle = rgb(128, 255, 128);
+inline const QColor kPick = rgb(192, 64, 0);
+inline const QColor kPeach = rgb(255, 192, 128); // labels, the player-first option, a pressed move
+inline const QColor kComputerFirst = rgb(192, 0, 192);
+inline const QColor kWindowBlue = rgb(128, 128, 255);
+inline const QColor kClearRed = rgb(255, 0, 0);
+inline const QColor kNewGreen = rgb(0, 255, 0);
+
 // A shown window. Its timer ticks only while the test lets events run
 // (qWait and the like), so handlers called in between see a still state.
-inline std::unique_ptr<Morveta> openWindow()
+// With a scripted source, the test decides the computer's picks.
+inline std::unique_ptr<MorvetaWindow>
+openWindow(std::unique_ptr<app::RandomSource> random = nullptr)
 {
-    auto window = std::make_unique<Morveta>();
+    auto window = std::make_unique<MorvetaWindow>(std::move(random));
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qFatal("the window was not exposed");

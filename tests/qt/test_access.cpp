@@ -31,7 +31,7 @@ private slots:
     void namesChangeNothingOnScreen();
 
 private:
-    std::unique_ptr<Morveta> window;
+    std::unique_ptr<MorvetaWindow> window;
 };
 
 void TestAccess::everyControlHasABulgarianName_data()
@@ -95,8 +95,8 @@ void TestAccess::everyControlHasABulgarianName()
 void TestAccess::computersMarksTellTheirMoveAndState()
 {
     for (int tick = 0; tick < 20; ++tick) {
-        window->Timer1_Timer();
-        const int picked = game::toInt(window->computerChoice());
+        window->handlers().Timer1_Timer();
+        const int picked = game::toInt(window->handlers().computerChoice());
         for (int i = 0; i < 3; ++i) {
             const QAccessible::State s =
                 accessible(*window, QStringLiteral("Radio(%1)").arg(i))->state();
@@ -111,9 +111,9 @@ void TestAccess::computersMarksTellTheirMoveAndState()
 
 void TestAccess::scoreTextsCanBeRead()
 {
-    window->Igrach_Click(1);
+    window->handlers().Igrach_Click(1);
     control<QLineEdit>(*window, "Rezul(0)")->setText("41");
-    window->Buton_Click(0);
+    window->handlers().Buton_Click(0);
     QCOMPARE(accessible(*window, "Rezul(0)")->text(QAccessible::Value),
              control<QLineEdit>(*window, "Rezul(0)")->text());
     QCOMPARE(accessible(*window, "Rezul(1)")->text(QAccessible::Value),
@@ -123,12 +123,12 @@ void TestAccess::scoreTextsCanBeRead()
 
 void TestAccess::historyLinesCanBeRead()
 {
-    auto* list = control<ui::HistoryList>(*window, "Rezultat");
+    auto* list = control<ui::qt::HistoryList>(*window, "Rezultat");
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
     QCOMPARE(iface->childCount(), 0);
     for (int round = 0; round < 6; ++round) {
-        window->Buton_Click(round % 3);
-        window->Nachalo_Click(0);
+        window->handlers().Buton_Click(round % 3);
+        window->handlers().Nachalo_Click(0);
     }
     QCOMPARE(iface->childCount(), 6);
     for (int row = 0; row < 6; ++row) {
@@ -144,7 +144,7 @@ void TestAccess::historyLinesCanBeRead()
     QVERIFY(!iface->child(5)->state().offscreen);
     QCOMPARE(iface->child(6), nullptr);
 
-    window->Nachalo_Click(1);
+    window->handlers().Nachalo_Click(1);
     QCOMPARE(iface->childCount(), 0);
     QCOMPARE(iface->child(0), nullptr);
 }

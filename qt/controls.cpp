@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include "history_list.h"
+#include "text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +16,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace ui {
+namespace ui::qt {
 
 namespace {
 
@@ -23,11 +24,6 @@ QRect toPixels(Twips t)
 {
     return {t.left / kTwipsPerPixel, t.top / kTwipsPerPixel, t.width / kTwipsPerPixel,
             t.height / kTwipsPerPixel};
-}
-
-QString toQString(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 QString objectNameFor(const ControlSpec& entry)
@@ -215,4 +211,4 @@ ControlSet buildControls(QWidget& window)
     return c;
 }
 
-} // namespace ui
+} // namespace ui::qt

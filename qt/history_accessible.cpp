@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QWindow>
 
-namespace ui {
+namespace ui::qt {
 
 namespace {
 
@@ -120,4 +120,4 @@ void registerHistoryAccessibility()
     (void)installed;
 }
 
-} // namespace ui
+} // namespace ui::qt

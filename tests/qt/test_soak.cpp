@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QLineEdit>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -23,7 +25,7 @@ qint64 residentBytes()
     if (!statm.open(QIODevice::ReadOnly))
         return -1;
     const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toLongLong() * 4096 : -1;
+    return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : -1;
 }
 
 qint64 median(std::vector<qint64> v)
@@ -48,18 +50,19 @@ private:
     void checkScores(int roundsSinceReset);
     void checkHistory(const std::vector<Round>& rounds);
 
-    std::unique_ptr<Morveta> window;
-    ui::HistoryList* history = nullptr;
+    std::unique_ptr<MorvetaWindow> window;
+    ui::qt::HistoryList* history = nullptr;
 };
 
 TestSoak::Round TestSoak::play(int round)
 {
     for (int tick = round % 3; tick >= 0; --tick)
-        window->Timer1_Timer();
+        window->handlers().Timer1_Timer();
     const int player = (round / 3 + round) % 3;
-    window->Buton_Click(player);
-    const Round r{std::uint8_t(game::toInt(window->computerChoice())), std::uint8_t(player)};
-    window->Nachalo_Click(0);
+    window->handlers().Buton_Click(player);
+    const Round r{std::uint8_t(game::toInt(window->handlers().computerChoice())),
+                  std::uint8_t(player)};
+    window->handlers().Nachalo_Click(0);
     return r;
 }
 
@@ -87,7 +90,7 @@ void TestSoak::checkHistory(const std::vector<Round>& rounds)
 void TestSoak::fiftyThousandRounds()
 {
     window = openWindow();
-    history = control<ui::HistoryList>(*window, "Rezultat");
+    history = control<ui::qt::HistoryList>(*window, "Rezultat");
     int round = 0;
 
     // Player first, with "Изчисти" now and then.
@@ -99,14 +102,14 @@ void TestSoak::fiftyThousandRounds()
             checkScores(int(sinceReset.size()));
         if (round % 2'500 == 2'499) {
             checkHistory(sinceReset);
-            window->Nachalo_Click(1);
+            window->handlers().Nachalo_Click(1);
             sinceReset.clear();
             QCOMPARE(history->count(), 0);
         }
     }
 
     // Computer first, with no reset: the history goes well past 32,767 lines.
-    window->Igrach_Click(1);
+    window->handlers().Igrach_Click(1);
     sinceReset.clear();
     constexpr int kBlock = 1'000;
     std::vector<qint64> blockNanos;

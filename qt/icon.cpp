@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QPixmap>
 
-namespace ui {
+namespace ui::qt {
 
 QImage hamburgerImage()
 {
@@ -28,4 +28,4 @@ QImage hamburgerImage()
 
 QIcon windowIcon() { return QIcon(QPixmap::fromImage(hamburgerImage())); }
 
-} // namespace ui
+} // namespace ui::qt

@@ -11,7 +11,7 @@
 
 #include <algorithm>
 
-namespace ui {
+namespace ui::qt {
 
 namespace {
 constexpr int kTextIndent = 2;
@@ -207,4 +207,4 @@ void HistoryList::changeEvent(QEvent* event)
 
 void HistoryList::scrollContentsBy(int, int) { viewport()->update(); }
 
-} // namespace ui
+} // namespace ui::qt

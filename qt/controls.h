@@ -13,7 +13,7 @@ class QPlainTextEdit;
 class QRadioButton;
 class QWidget;
 
-namespace ui {
+namespace ui::qt {
 
 class HistoryList;
 
@@ -55,4 +55,4 @@ void setBackColor(QWidget& w, Rgb colour);
 // of an exclusive group too, which QAbstractButton alone refuses.
 void setValue(QRadioButton& option, bool selected);
 
-} // namespace ui
+} // namespace ui::qt

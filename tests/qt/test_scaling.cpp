@@ -17,14 +17,10 @@ struct Face {
 };
 
 const Face kFaces[] = {
-    {"Buton(0)", {368, 40, 73, 25}, rgb(128, 255, 128)},
-    {"Buton(1)", {368, 72, 73, 25}, rgb(128, 255, 128)},
-    {"Buton(2)", {368, 104, 73, 25}, rgb(128, 255, 128)},
-    {"Nachalo(1)", {448, 40, 65, 33}, rgb(255, 0, 0)},
-    {"Nachalo(0)", {448, 96, 65, 33}, rgb(0, 255, 0)},
-    {"Label2(0)", {104, 0, 313, 25}, rgb(255, 192, 128)},
-    {"Label2(1)", {144, 32, 65, 25}, rgb(255, 192, 128)},
-    {"Label2(2)", {8, 32, 121, 25}, rgb(255, 192, 128)},
+    {"Buton(0)", {368, 40, 73, 25}, kIdle},       {"Buton(1)", {368, 72, 73, 25}, kIdle},
+    {"Buton(2)", {368, 104, 73, 25}, kIdle},      {"Nachalo(1)", {448, 40, 65, 33}, kClearRed},
+    {"Nachalo(0)", {448, 96, 65, 33}, kNewGreen}, {"Label2(0)", {104, 0, 313, 25}, kPeach},
+    {"Label2(1)", {144, 32, 65, 25}, kPeach},     {"Label2(2)", {8, 32, 121, 25}, kPeach},
 };
 
 } // namespace
@@ -41,7 +37,7 @@ private slots:
 
 private:
     qreal scale() const { return window->devicePixelRatioF(); }
-    std::unique_ptr<Morveta> window;
+    std::unique_ptr<MorvetaWindow> window;
 };
 
 void TestScaling::windowKeepsItsLogicalSize()

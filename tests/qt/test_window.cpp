@@ -17,15 +17,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-namespace {
-
-const QColor kIdle = rgb(128, 255, 128);
-const QColor kPick = rgb(192, 64, 0);
-const QColor kPeach = rgb(255, 192, 128);
-const QColor kWindowBlue = rgb(128, 128, 255);
-
-} // namespace
-
 class TestWindow : public QObject {
     Q_OBJECT
 private slots:
@@ -55,7 +46,7 @@ private slots:
     void icoFileMatchesThePixelMap();
 
 private:
-    std::unique_ptr<Morveta> window;
+    std::unique_ptr<MorvetaWindow> window;
 };
 
 void TestWindow::clientAreaIsFixedAt522By354()
@@ -190,15 +181,15 @@ void TestWindow::facesAreSolidColours_data()
                               << kIdle; // its focus frame is inset 4
     QTest::newRow("Buton(1)") << "Buton(1)" << QRect(2, 22, 69, 1) << kIdle;
     QTest::newRow("Buton(2)") << "Buton(2)" << QRect(2, 2, 6, 21) << kIdle;
-    QTest::newRow("Nachalo(0)") << "Nachalo(0)" << QRect(2, 2, 61, 5) << rgb(0, 255, 0);
-    QTest::newRow("Nachalo(1)") << "Nachalo(1)" << QRect(2, 26, 61, 5) << rgb(255, 0, 0);
+    QTest::newRow("Nachalo(0)") << "Nachalo(0)" << QRect(2, 2, 61, 5) << kNewGreen;
+    QTest::newRow("Nachalo(1)") << "Nachalo(1)" << QRect(2, 26, 61, 5) << kClearRed;
     QTest::newRow("Label2(0)") << "Label2(0)" << QRect(0, 0, 313, 2) << kPeach;
     QTest::newRow("Label2(1)") << "Label2(1)" << QRect(0, 0, 2, 25) << kPeach;
     QTest::newRow("Label2(2)") << "Label2(2)" << QRect(0, 23, 121, 2) << kPeach;
     QTest::newRow("Igrach(0)") << "Igrach(0)" << QRect(90, 0, 31, 25) << kPeach;
-    QTest::newRow("Igrach(1)") << "Igrach(1)" << QRect(116, 0, 5, 25) << rgb(192, 0, 192);
+    QTest::newRow("Igrach(1)") << "Igrach(1)" << QRect(116, 0, 5, 25) << kComputerFirst;
     QTest::newRow("Igrach(1) above its indicator")
-        << "Igrach(1)" << QRect(0, 0, 121, 3) << rgb(192, 0, 192);
+        << "Igrach(1)" << QRect(0, 0, 121, 3) << kComputerFirst;
     QTest::newRow("Radio(0)") << "Radio(0)" << QRect(0, 0, 17, 3) << kPick;
     QTest::newRow("Radio(1)") << "Radio(1)" << QRect(0, 21, 17, 4) << kIdle;
     QTest::newRow("Radio(2)") << "Radio(2)" << QRect(0, 0, 17, 3) << kIdle;
@@ -211,7 +202,7 @@ void TestWindow::facesAreSolidColours()
     QFETCH(QString, name);
     QFETCH(QRect, face);
     QFETCH(QColor, colour);
-    window->Nachalo_Click(-1); // keeps the window as it opened
+    window->handlers().Nachalo_Click(-1); // keeps the window as it opened
     QWidget* w = control(*window, name);
     const QImage image = screen(*window);
     const QPoint origin = w->mapTo(window.get(), QPoint(0, 0));
@@ -313,13 +304,13 @@ void TestWindow::startsWithPlayerFirstAndNoPick()
         QVERIFY2(!r->isChecked(), name);
         QVERIFY2(!r->isEnabled(), name);
     }
-    QCOMPARE(ui::backColor(*control(*window, "Radio(0)")), kPick);
-    QCOMPARE(ui::backColor(*control(*window, "Radio(1)")), kIdle);
-    QCOMPARE(control<ui::HistoryList>(*window, "Rezultat")->count(), 0);
-    QVERIFY(!window->firstMover().has_value());
+    QCOMPARE(ui::qt::backColor(*control(*window, "Radio(0)")), kPick);
+    QCOMPARE(ui::qt::backColor(*control(*window, "Radio(1)")), kIdle);
+    QCOMPARE(control<ui::qt::HistoryList>(*window, "Rezultat")->count(), 0);
+    QVERIFY(!window->handlers().firstMover().has_value());
     for (const char* name : {"Rezul(0)", "Rezul(1)"})
-        QCOMPARE(ui::backColor(*control(*window, name)),
-                 ui::backColor(*control(*window, "Igrach(0)")));
+        QCOMPARE(ui::qt::backColor(*control(*window, name)),
+                 ui::qt::backColor(*control(*window, "Igrach(0)")));
 }
 
 void TestWindow::scoreBoxesAreEditableAndCentred()
@@ -372,18 +363,18 @@ void TestWindow::tabVisitsTheFocusableControlsInOrder()
 
 void TestWindow::radioButtonsIgnoreClicks()
 {
-    window->Timer1_Timer();
-    const game::MoveIndex picked = window->computerChoice();
+    window->handlers().Timer1_Timer();
+    const game::MoveIndex picked = window->handlers().computerChoice();
     for (const char* name : {"Radio(0)", "Radio(1)", "Radio(2)"}) {
         auto* r = control<QRadioButton>(*window, name);
         const bool wasChecked = r->isChecked();
-        const QColor colour = ui::backColor(*r);
+        const QColor colour = ui::qt::backColor(*r);
         QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(6, 12));
         QCOMPARE(r->isChecked(), wasChecked);
-        QCOMPARE(ui::backColor(*r), colour);
+        QCOMPARE(ui::qt::backColor(*r), colour);
         QVERIFY(!r->hasFocus());
     }
-    QCOMPARE(window->computerChoice(), picked);
+    QCOMPARE(window->handlers().computerChoice(), picked);
 }
 
 void TestWindow::noButtonAnswersEnterOrEscape()
@@ -395,10 +386,10 @@ void TestWindow::noButtonAnswersEnterOrEscape()
     }
     for (QRadioButton* b : window->findChildren<QRadioButton*>())
         QVERIFY(!b->text().contains(u'&'));
-    const int lines = control<ui::HistoryList>(*window, "Rezultat")->count();
+    const int lines = control<ui::qt::HistoryList>(*window, "Rezultat")->count();
     QTest::keyClick(control(*window, "Rezul(0)"), Qt::Key_Return);
     QTest::keyClick(control(*window, "Rezul(0)"), Qt::Key_Escape);
-    QCOMPARE(control<ui::HistoryList>(*window, "Rezultat")->count(), lines);
+    QCOMPARE(control<ui::qt::HistoryList>(*window, "Rezultat")->count(), lines);
     QVERIFY(window->timer().isActive());
 }
 
@@ -419,7 +410,7 @@ void TestWindow::icoFileMatchesThePixelMap()
     // Decoded by Qt's own reader, it is the window's icon, mask included.
     const QImage decoded =
         QImage::fromData(committed, "ICO").convertToFormat(QImage::Format_ARGB32);
-    const QImage drawn = ui::hamburgerImage();
+    const QImage drawn = ui::qt::hamburgerImage();
     QCOMPARE(decoded.size(), QSize(32, 32));
     int opaque = 0;
     for (int y = 0; y < 32; ++y)

@@ -1,0 +1,147 @@
+#include "game_window.h"
+
+#include "history_list.h"
+#include "random_source.h"
+#include "text.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <limits>
+
+namespace ui::qt {
+
+namespace {
+
+// The control of an array at index, or null when the index is outside it.
+template <typename T, std::size_t N> T* at(const std::array<T*, N>& array, int index)
+{
+    return index >= 0 && std::size_t(index) < N ? array[std::size_t(index)] : nullptr;
+}
+
+std::unique_ptr<app::RandomSource> orClock(std::unique_ptr<app::RandomSource> random)
+{
+    return random ? std::move(random) : std::make_unique<app::ClockRandom>();
+}
+
+} // namespace
+
+MorvetaWindow::MorvetaWindow(std::unique_ptr<app::RandomSource> random, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      ControlSet(buildControls(*this)), random_(orClock(std::move(random))),
+      handlers_(*this, *random_)
+{
+    setObjectName(QStringLiteral("Morveta"));
+
+    for (std::size_t i = 0; i < Buton.size(); ++i)
+        connect(Buton[i], &QPushButton::clicked, this,
+                [this, i] { handlers_.Buton_Click(int(i)); });
+    for (std::size_t i = 0; i < Nachalo.size(); ++i)
+        connect(Nachalo[i], &QPushButton::clicked, this,
+                [this, i] { handlers_.Nachalo_Click(int(i)); });
+    for (std::size_t i = 0; i < Igrach.size(); ++i)
+        connect(Igrach[i], &QRadioButton::clicked, this,
+                [this, i] { handlers_.Igrach_Click(int(i)); });
+
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer1.setInterval(kTimerIntervalMs);
+    connect(&Timer1, &QTimer::timeout, this, [this] { handlers_.Timer1_Timer(); });
+    Timer1.start();
+
+    handlers_.Form_Load();
+    Buton[0]->setFocus(Qt::OtherFocusReason);
+}
+
+MorvetaWindow::~MorvetaWindow() = default;
+
+QWidget* MorvetaWindow::coloured(app::ControlId id) const
+{
+    switch (id.control) {
+    case Control::Label2: return at(Label2, id.index);
+    case Control::Igrach: return at(Igrach, id.index);
+    case Control::Rezul: return at(Rezul, id.index);
+    case Control::Radio: return at(Radio, id.index);
+    case Control::Buton: return at(Buton, id.index);
+    case Control::Nachalo: return at(Nachalo, id.index);
+    case Control::Frame1:
+    case Control::Frame2:
+    case Control::Rezultat:
+    case Control::Text1: return nullptr;
+    }
+    return nullptr;
+}
+
+QRadioButton* MorvetaWindow::optionAt(app::ControlId id) const
+{
+    if (id.control == Control::Igrach)
+        return at(Igrach, id.index);
+    return id.control == Control::Radio ? at(Radio, id.index) : nullptr;
+}
+
+QLineEdit* MorvetaWindow::boxAt(app::ControlId id) const
+{
+    return id.control == Control::Rezul ? at(Rezul, id.index) : nullptr;
+}
+
+ui::Rgb MorvetaWindow::backColor(app::ControlId control) const
+{
+    const QWidget* w = coloured(control);
+    if (!w)
+        return {};
+    const QColor c = qt::backColor(*w);
+    return {std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
+}
+
+void MorvetaWindow::setBackColor(app::ControlId control, ui::Rgb colour)
+{
+    if (QWidget* w = coloured(control))
+        qt::setBackColor(*w, colour);
+}
+
+void MorvetaWindow::setValue(app::ControlId option, bool selected)
+{
+    if (QRadioButton* r = optionAt(option))
+        qt::setValue(*r, selected);
+}
+
+std::string MorvetaWindow::text(app::ControlId box) const
+{
+    const QLineEdit* b = boxAt(box);
+    return b ? toUtf8(b->text()) : std::string();
+}
+
+void MorvetaWindow::setText(app::ControlId box, std::string_view utf8)
+{
+    if (QLineEdit* b = boxAt(box)) {
+        b->setText(toQString(utf8));
+        b->setCursorPosition(0);
+    }
+}
+
+void MorvetaWindow::appendLine(std::string_view utf8) { Rezultat->addItem(toQString(utf8)); }
+
+void MorvetaWindow::clearLines() { Rezultat->clear(); }
+
+std::int64_t MorvetaWindow::lineCount() const { return Rezultat->count(); }
+
+void MorvetaWindow::selectLine(std::int64_t index)
+{
+    const bool inList = index >= 0 && index < std::numeric_limits<int>::max();
+    Rezultat->setCurrentRow(inList ? int(index) : -1);
+}
+
+bool MorvetaWindow::timerEnabled() const { return Timer1.isActive(); }
+
+void MorvetaWindow::setTimerEnabled(bool enabled)
+{
+    // QTimer::start() restarts a running timer; its rhythm must go on.
+    if (enabled && !Timer1.isActive())
+        Timer1.start();
+    else if (!enabled)
+        Timer1.stop();
+}
+
+} // namespace ui::qt

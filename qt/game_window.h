@@ -1,0 +1,50 @@
+#pragma once
+
+#include "controls.h"
+#include "morveta.h"
+#include "random_source.h"
+#include "window.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+namespace ui::qt {
+
+// The game window in Qt Widgets: the controls of the layout table, the timer,
+// and the game's handlers wired to their events.
+class MorvetaWindow final : public QWidget, public app::Window, private ControlSet {
+public:
+    // Seeds from the clock unless a source is handed in.
+    explicit MorvetaWindow(std::unique_ptr<app::RandomSource> random = nullptr,
+                           QWidget* parent = nullptr);
+    ~MorvetaWindow() override;
+
+    Morveta& handlers() { return handlers_; }
+    const QTimer& timer() const { return Timer1; }
+
+    ui::Rgb backColor(app::ControlId control) const override;
+    void setBackColor(app::ControlId control, ui::Rgb colour) override;
+    void setValue(app::ControlId option, bool selected) override;
+    std::string text(app::ControlId box) const override;
+    void setText(app::ControlId box, std::string_view utf8) override;
+    void appendLine(std::string_view utf8) override;
+    void clearLines() override;
+    std::int64_t lineCount() const override;
+    void selectLine(std::int64_t index) override;
+    bool timerEnabled() const override;
+    void setTimerEnabled(bool enabled) override;
+
+private:
+    // The labels, buttons, options and score boxes, whose colour the game sets.
+    QWidget* coloured(app::ControlId id) const;
+    QRadioButton* optionAt(app::ControlId id) const;
+    QLineEdit* boxAt(app::ControlId id) const;
+
+    std::unique_ptr<app::RandomSource> random_;
+    QTimer Timer1;
+    Morveta handlers_;
+};
+
+} // namespace ui::qt

@@ -1,0 +1,22 @@
+#include "game_window.h"
+#include "icon.h"
+#include "layout.h"
+#include "text.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    // The game takes no command line: Qt sees only the program's name, so
+    // that options such as -reverse or -stylesheet cannot change the window.
+    int qtArgc = argc > 0 ? 1 : 0;
+    QApplication app(qtArgc, argv);
+    QApplication::setApplicationName(QStringLiteral("Morveta"));
+    QApplication::setApplicationVersion(ui::qt::toQString(ui::kVersion));
+    QApplication::setWindowIcon(ui::qt::windowIcon());
+    QGuiApplication::setDesktopFileName(ui::qt::toQString(ui::kAppId));
+
+    ui::qt::MorvetaWindow window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+// A window without a window system: it keeps what the handlers set, starts as
+// the layout table says, and follows the contracts of app::Window.
+
+#include "layout.h"
+#include "window.h"
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace testing_support {
+
+inline constexpr ui::Rgb kSystemWindowColour{255, 255, 255};
+
+class FakeWindow final : public app::Window {
+public:
+    struct State {
+        std::map<std::pair<ui::Control, int>, ui::Rgb> colours;
+        std::map<std::pair<ui::Control, int>, bool> values;
+        std::map<int, std::string> scores; // Rezul(i)
+        std::vector<std::string> lines;
+        std::int64_t selected = -1;
+        bool timer = true;
+        friend bool operator==(const State&, const State&) = default;
+    };
+
+    FakeWindow()
+    {
+        for (const ui::ControlSpec& c : ui::kControls) {
+            const auto key = std::make_pair(c.control, c.index);
+            if (c.colour)
+                state.colours[key] = *c.colour;
+            else if (c.control == ui::Control::Rezul)
+                state.colours[key] = kSystemWindowColour;
+            if (c.control == ui::Control::Radio || c.control == ui::Control::Igrach)
+                state.values[key] = c.control == ui::Control::Igrach && c.index == 0;
+            if (c.control == ui::Control::Rezul)
+                state.scores[c.index] = std::string(c.caption);
+        }
+    }
+
+    ui::Rgb backColor(app::ControlId c) const override
+    {
+        const auto it = state.colours.find({c.control, c.index});
+        return it == state.colours.end() ? ui::Rgb{} : it->second;
+    }
+    void setBackColor(app::ControlId c, ui::Rgb colour) override
+    {
+        const auto it = state.colours.find({c.control, c.index});
+        if (it != state.colours.end())
+            it->second = colour;
+    }
+    void setValue(app::ControlId c, bool selected) override
+    {
+        if (!state.values.count({c.control, c.index}))
+            return;
+        if (selected)
+            for (auto& [key, value] : state.values)
+                if (key.first == c.control)
+                    value = false;
+        state.values[{c.control, c.index}] = selected;
+    }
+    std::string text(app::ControlId c) const override
+    {
+        const auto it = state.scores.find(c.index);
+        return c.control == ui::Control::Rezul && it != state.scores.end() ? it->second
+                                                                           : std::string();
+    }
+    void setText(app::ControlId c, std::string_view utf8) override
+    {
+        if (c.control == ui::Control::Rezul && state.scores.count(c.index))
+            state.scores[c.index] = std::string(utf8);
+    }
+    void appendLine(std::string_view utf8) override { state.lines.emplace_back(utf8); }
+    void clearLines() override
+    {
+        state.lines.clear();
+        state.selected = -1;
+    }
+    std::int64_t lineCount() const override { return std::int64_t(state.lines.size()); }
+    void selectLine(std::int64_t index) override
+    {
+        state.selected = index >= 0 && index < lineCount() ? index : -1;
+    }
+    bool timerEnabled() const override { return state.timer; }
+    void setTimerEnabled(bool enabled) override
+    {
+        if (enabled && !state.timer)
+            ++timerStarts;
+        state.timer = enabled;
+    }
+
+    // Which Radio is selected, or -1 for none.
+    int selectedRadio() const
+    {
+        int found = -1;
+        for (int i = 0; i < 3; ++i)
+            if (state.values.at({ui::Control::Radio, i}))
+                found = found == -1 ? i : -2;
+        return found;
+    }
+    ui::Rgb colour(ui::Control c, int i) const { return backColor({c, i}); }
+    const std::string& score(int i) const { return state.scores.at(i); }
+
+    State state;
+    int timerStarts = 0; // how often a stopped timer was started
+};
+
+} // namespace testing_support
