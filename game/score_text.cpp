@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <system_error>
 
@@ -120,6 +121,26 @@ Scan scanNumber(std::string_view text)
     return s;
 }
 
+// value in printf's %g form with precision significant digits. printf is
+// used rather than to_chars's shortest form, which would bring some 260 KB of
+// tables into the statically linked Windows program. Its decimal point
+// follows the C locale, which a toolkit may have changed: whatever stands
+// between the digits is written ".".
+std::string formatted(double value, int precision)
+{
+    std::array<char, 48> buffer{};
+    const int length = std::snprintf(buffer.data(), buffer.size(), "%.*g", precision, value);
+    std::string text;
+    for (int i = 0; i < length && i < int(buffer.size()) - 1; ++i) {
+        const char c = buffer[std::size_t(i)];
+        if (isDigit(c) || c == '-' || c == '+' || c == 'e')
+            text += c;
+        else if (text.empty() || text.back() != '.')
+            text += '.';
+    }
+    return text;
+}
+
 } // namespace
 
 double readScore(std::string_view text)
@@ -147,15 +168,24 @@ std::string writeScore(double value)
 {
     if (value == 0.0 || !std::isfinite(value))
         return "0";
-    std::array<char, 32> buffer{};
-    char* const first = buffer.data();
-    char* const last = first + buffer.size();
-    std::to_chars_result result{};
-    if (std::abs(value) < 1e15 && std::trunc(value) == value)
-        result = std::to_chars(first, last, static_cast<std::int64_t>(value));
-    else
-        result = std::to_chars(first, last, value);
-    return std::string(first, result.ptr);
+    if (std::abs(value) < 1e15 && std::trunc(value) == value) {
+        std::array<char, 24> digits{};
+        const auto result =
+            std::to_chars(digits.data(), digits.data() + digits.size(), std::int64_t(value));
+        return std::string(digits.data(), result.ptr);
+    }
+    // The fewest significant digits that read back as the same value: 15
+    // digits hold any decimal of up to 15 digits exactly (and %g drops
+    // the zeros after it), 17 hold every double.
+    std::string text;
+    for (int precision = 15; precision <= 17; ++precision) {
+        text = formatted(value, precision);
+        double back = 0.0;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), back);
+        if (ec == std::errc{} && back == value)
+            break; // strictly: the reader's saturation would let 1.8e308 pass
+    }
+    return text;
 }
 
 } // namespace game

@@ -43,9 +43,11 @@ MSG
 }
 
 # What building the game needs.
-MORVETA_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation)
+MORVETA_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation doctest-dev)
 # What ./check adds: the static checkers, the fuzzing compiler, the package
-# validators, the Windows resource compiler, and what the AT-SPI test runs on.
+# validators, what the AT-SPI test runs on, and the Windows cross compiler,
+# Wine and NSIS for the Windows program.
 MORVETA_CHECK_PACKAGES=(clang-tidy clang-format cppcheck clang-14 libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64
-    xvfb xauth dbus at-spi2-core python3-pyatspi)
+    xvfb xauth dbus at-spi2-core python3-pyatspi
+    g++-mingw-w64-x86-64-posix wine64 nsis)

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <clocale>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -254,4 +255,31 @@ TEST_CASE("written scores read back exactly")
         REQUIRE(text.find(' ') == std::string::npos);
         REQUIRE(game::readScore(text) == v);
     }
+}
+
+TEST_CASE("scores are written with a point whatever the C locale's decimal point")
+{
+    // A toolkit may switch the C locale to the user's, whose decimal point
+    // may be a comma; the text must still read back.
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    const char* chosen = nullptr;
+    for (const char* name : {"bg_BG.UTF-8", "ru_RU.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8",
+                             "Bulgarian_Bulgaria.1251", "German_Germany.1252", "bg-BG"}) {
+        if (std::setlocale(LC_NUMERIC, name) && *std::localeconv()->decimal_point != '.') {
+            chosen = name;
+            break;
+        }
+    }
+    if (!chosen) {
+        std::setlocale(LC_NUMERIC, saved.c_str());
+        MESSAGE("no locale with another decimal point is installed here");
+        return;
+    }
+    const std::string locale = chosen;
+    CAPTURE(locale);
+    CHECK(game::writeScore(2.5) == "2.5");
+    CHECK(game::writeScore(-0.1) == "-0.1");
+    CHECK(game::writeScore(1.5e300) == "1.5e+300");
+    CHECK(game::readScore(game::writeScore(0.1 + 0.2)) == 0.1 + 0.2);
+    std::setlocale(LC_NUMERIC, saved.c_str());
 }

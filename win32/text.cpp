@@ -1,0 +1,36 @@
+#include "text.h"
+
+#include <windows.h>
+
+#include <climits>
+
+namespace ui::win32 {
+
+// Both conversions replace what is not valid in their input with U+FFFD, as
+// the system does; texts beyond INT_MAX units are cut there.
+std::wstring toWide(std::string_view utf8)
+{
+    const int size = int(utf8.size() < std::size_t(INT_MAX) ? utf8.size() : std::size_t(INT_MAX));
+    if (size == 0)
+        return {};
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring wide(std::size_t(length > 0 ? length : 0), L'\0');
+    if (length > 0)
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
+    return wide;
+}
+
+std::string toUtf8(std::wstring_view wide)
+{
+    const int size = int(wide.size() < std::size_t(INT_MAX) ? wide.size() : std::size_t(INT_MAX));
+    if (size == 0)
+        return {};
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(std::size_t(length > 0 ? length : 0), '\0');
+    if (length > 0)
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
+    return utf8;
+}
+
+} // namespace ui::win32
