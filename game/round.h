@@ -13,8 +13,9 @@ struct Points {
     friend bool operator==(const Points&, const Points&) = default;
 };
 
-// Points of one round: 1 each for a draw, 2 for the winner and 0 for the loser.
-// A value outside 0..2 on either side scores nobody.
+// Points of one round: 1 each for a draw (two equal values, whatever they
+// are), 2 for the winner and 0 for the loser. Two different values of which
+// one lies outside 0..2 score nobody.
 Points judge(MoveIndex computer, MoveIndex player);
 
 // The round's history line, in UTF-8:

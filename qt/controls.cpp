@@ -3,6 +3,8 @@
 #include "history_list.h"
 #include "text.h"
 
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -32,9 +34,28 @@ QString objectNameFor(const ControlSpec& entry)
     return isArray(entry.control) ? QStringLiteral("%1(%2)").arg(name).arg(entry.index) : name;
 }
 
+// An option button of a column: Left and Right move through the group like
+// Up and Down. Qt looks for a button to the left or right, and finds none.
+class OptionButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const int key = event->key();
+        if (key != Qt::Key_Left && key != Qt::Key_Right)
+            return QRadioButton::keyPressEvent(event);
+        QKeyEvent vertical(event->type(), key == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down,
+                           event->modifiers(), event->text(), event->isAutoRepeat());
+        QRadioButton::keyPressEvent(&vertical);
+        event->setAccepted(vertical.isAccepted());
+    }
+};
+
 QRadioButton* makeOption(QWidget* parent, const ControlSpec& entry)
 {
-    auto* option = new QRadioButton(toQString(entry.caption), parent);
+    auto* option = new OptionButton(toQString(entry.caption), parent);
     option->setAutoFillBackground(true);
     return option;
 }
@@ -65,9 +86,24 @@ QLineEdit* makeScoreBox(QWidget* parent, const ControlSpec& entry)
 
 HistoryList* makeHistory(QWidget* parent) { return new HistoryList(parent); }
 
+// The rules box: read-only to every kind of input. A read-only QPlainTextEdit
+// still takes text composed by an input method (dead keys, compose).
+class RulesBox : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void inputMethodEvent(QInputMethodEvent* event) override { event->ignore(); }
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override
+    {
+        return query == Qt::ImEnabled ? QVariant(false) : QPlainTextEdit::inputMethodQuery(query);
+    }
+};
+
 QPlainTextEdit* makeRules(QWidget* parent)
 {
-    auto* text = new QPlainTextEdit(parent);
+    auto* text = new RulesBox(parent);
+    text->setAttribute(Qt::WA_InputMethodEnabled, false);
     text->setPlainText(toQString(kRulesText));
     text->setReadOnly(true);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -186,6 +222,8 @@ ControlSet buildControls(QWidget& window)
         w->setGeometry(toPixels(entry.rect));
         if (!entry.spokenName.empty())
             w->setAccessibleName(toQString(entry.spokenName));
+        if (!entry.description.empty())
+            w->setAccessibleDescription(toQString(entry.description));
         if (entry.colour)
             setBackColor(*w, *entry.colour);
         byTabIndex.emplace_back(entry.tabIndex, w);

@@ -65,10 +65,14 @@ private:
 class HistoryAccessible : public QAccessibleWidget {
 public:
     explicit HistoryAccessible(HistoryList* list) : QAccessibleWidget(list, QAccessible::List) {}
-    ~HistoryAccessible() override
+    ~HistoryAccessible() override { forgetItems(); }
+
+    // Lets go of every line's interface; they are made again when asked for.
+    void forgetItems() const
     {
         for (QAccessible::Id id : std::as_const(items_))
             QAccessible::deleteAccessibleInterface(id);
+        items_.clear();
     }
 
     int childCount() const override { return list()->count(); }
@@ -78,6 +82,10 @@ public:
             return nullptr;
         if (const auto known = items_.constFind(index); known != items_.constEnd())
             return QAccessible::accessibleInterface(*known);
+        // A screen reader walking a long history would otherwise keep one
+        // interface a line for as long as the window lives.
+        if (items_.size() >= kMaxItems)
+            forgetItems();
         auto* item = new HistoryItemAccessible(list(), index);
         items_.insert(index, QAccessible::registerAccessibleInterface(item));
         return item;
@@ -98,6 +106,7 @@ public:
     }
 
 private:
+    static constexpr qsizetype kMaxItems = 512;
     HistoryList* list() const { return static_cast<HistoryList*>(widget()); }
     mutable QHash<int, QAccessible::Id> items_;
 };
@@ -110,6 +119,13 @@ QAccessibleInterface* historyFactory(const QString&, QObject* object)
 }
 
 } // namespace
+
+void forgetHistoryItems(HistoryList& list)
+{
+    if (auto* history =
+            dynamic_cast<HistoryAccessible*>(QAccessible::queryAccessibleInterface(&list)))
+        history->forgetItems();
+}
 
 void registerHistoryAccessibility()
 {

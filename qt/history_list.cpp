@@ -55,6 +55,7 @@ void HistoryList::clear()
     current_ = -1;
     updateScrollRange();
     viewport()->update();
+    forgetHistoryItems(*this);
     if (QAccessible::isActive()) {
         QAccessibleEvent event(this, QAccessible::ObjectReorder);
         QAccessible::updateAccessibility(&event);

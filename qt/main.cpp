@@ -2,6 +2,7 @@
 #include "icon.h"
 #include "layout.h"
 #include "text.h"
+#include "translation.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     // that options such as -reverse or -stylesheet cannot change the window.
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);
+    ui::qt::installBulgarianQtTexts(app);
     QApplication::setApplicationName(QStringLiteral("Morveta"));
     QApplication::setApplicationVersion(ui::qt::toQString(ui::kVersion));
     QApplication::setWindowIcon(ui::qt::windowIcon());

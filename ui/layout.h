@@ -73,37 +73,87 @@ constexpr std::optional<Control> containerOf(Control c)
 
 struct ControlSpec {
     Control control;
-    int index;                   // position in its control array; 0 for a single control
-    Twips rect;                  // relative to the container's client area
-    std::string_view caption;    // UTF-8
-    std::string_view spokenName; // what a screen reader says; empty: the caption
-    std::optional<Rgb> colour;   // none: the system's colour (boxes) or the window's (frames)
+    int index;                // position in its control array; 0 for a single control
+    Twips rect;               // relative to the container's client area
+    std::string_view caption; // UTF-8
+    std::string_view
+        spokenName;            // what a screen reader says, holding the caption; empty: the caption
+    std::optional<Rgb> colour; // none: the system's colour (boxes) or the window's (frames)
     int tabIndex;
+    std::string_view description; // what a screen reader may add after the name
 };
 
 // clang-format off
 inline constexpr std::array<ControlSpec, 19> kControls{{
-    {Control::Label2, 0, {1560, 0, 4695, 375}, "Морвета - камък, ножица, хартия", "", kLabelColour, 14},
-    {Control::Label2, 2, {120, 480, 1815, 375}, "Кой играе първи", "", kLabelColour, 17},
-    {Control::Label2, 1, {2160, 480, 975, 375}, "Резултат", "", kLabelColour, 15},
-    {Control::Frame1, 0, {120, 960, 1935, 975}, "", "Кой играе първи", std::nullopt, 5},
-    {Control::Igrach, 0, {0, 120, 1815, 375}, "  1. Играч", "Играчът играе първи", kLabelColour, 6},
-    {Control::Igrach, 1, {0, 600, 1815, 375}, " 1. Компютър", "Компютърът играе първи", kComputerFirstColour, 7},
-    {Control::Rezul, 0, {2160, 1080, 975, 405}, "0", "Резултат на играча", std::nullopt, 12},
-    {Control::Rezul, 1, {2160, 1560, 975, 405}, "0", "Резултат на компютъра", std::nullopt, 13},
-    {Control::Frame2, 0, {5040, 480, 255, 1575}, "", "Изборът на компютъра", std::nullopt, 8},
-    {Control::Radio, 0, {0, 120, 495, 375}, "", "Компютърът избира Камък", PickColour, 11},
-    {Control::Radio, 1, {0, 600, 255, 375}, "", "Компютърът избира Ножица", IdleColour, 9},
-    {Control::Radio, 2, {0, 1080, 255, 375}, "", "Компютърът избира Хартия", IdleColour, 10},
-    {Control::Buton, 0, {5520, 600, 1095, 375}, "Камък", "", IdleColour, 0},
-    {Control::Buton, 1, {5520, 1080, 1095, 375}, "Ножица", "", IdleColour, 1},
-    {Control::Buton, 2, {5520, 1560, 1095, 375}, "Хартия", "", IdleColour, 2},
-    {Control::Nachalo, 1, {6720, 600, 975, 495}, "Изчисти", "", kClearColour, 16},
-    {Control::Nachalo, 0, {6720, 1440, 975, 495}, "Нова", "", kNewColour, 3},
-    {Control::Rezultat, 0, {120, 2040, 7575, 1200}, "", "История на игрите", std::nullopt, 4},
-    {Control::Text1, 0, {120, 3360, 7575, 1935}, "", "Правила на играта", std::nullopt, 18},
+    {Control::Label2, 0, {1560, 0, 4695, 375}, "Морвета - камък, ножица, хартия", "", kLabelColour, 14, ""},
+    {Control::Label2, 2, {120, 480, 1815, 375}, "Кой играе първи", "", kLabelColour, 17, ""},
+    {Control::Label2, 1, {2160, 480, 975, 375}, "Резултат", "", kLabelColour, 15, ""},
+    {Control::Frame1, 0, {120, 960, 1935, 975}, "", "Кой играе първи", std::nullopt, 5, ""},
+    {Control::Igrach, 0, {0, 120, 1815, 375}, "  1. Играч", "1. Играч", kLabelColour, 6, "Играчът играе първи"},
+    {Control::Igrach, 1, {0, 600, 1815, 375}, " 1. Компютър", "1. Компютър", kComputerFirstColour, 7, "Компютърът играе първи"},
+    {Control::Rezul, 0, {2160, 1080, 975, 405}, "0", "Резултат на играча", std::nullopt, 12, ""},
+    {Control::Rezul, 1, {2160, 1560, 975, 405}, "0", "Резултат на компютъра", std::nullopt, 13, ""},
+    {Control::Frame2, 0, {5040, 480, 255, 1575}, "", "Изборът на компютъра", std::nullopt, 8, ""},
+    {Control::Radio, 0, {0, 120, 495, 375}, "", "Компютърът избира Камък", PickColour, 11, ""},
+    {Control::Radio, 1, {0, 600, 255, 375}, "", "Компютърът избира Ножица", IdleColour, 9, ""},
+    {Control::Radio, 2, {0, 1080, 255, 375}, "", "Компютърът избира Хартия", IdleColour, 10, ""},
+    {Control::Buton, 0, {5520, 600, 1095, 375}, "Камък", "", IdleColour, 0, ""},
+    {Control::Buton, 1, {5520, 1080, 1095, 375}, "Ножица", "", IdleColour, 1, ""},
+    {Control::Buton, 2, {5520, 1560, 1095, 375}, "Хартия", "", IdleColour, 2, ""},
+    {Control::Nachalo, 1, {6720, 600, 975, 495}, "Изчисти", "", kClearColour, 16, ""},
+    {Control::Nachalo, 0, {6720, 1440, 975, 495}, "Нова", "", kNewColour, 3, ""},
+    {Control::Rezultat, 0, {120, 2040, 7575, 1200}, "", "История на игрите", std::nullopt, 4, ""},
+    {Control::Text1, 0, {120, 3360, 7575, 1935}, "", "Правила на играта", std::nullopt, 18, ""},
 }};
 // clang-format on
+
+// How many members each control array has: the handlers index them.
+constexpr int arraySize(Control c)
+{
+    switch (c) {
+    case Control::Label2:
+    case Control::Radio:
+    case Control::Buton: return 3;
+    case Control::Igrach:
+    case Control::Rezul:
+    case Control::Nachalo: return 2;
+    default: return 1;
+    }
+}
+
+// The table's shape, which the code that builds the controls relies on: each
+// control once, with an index within its array; frames before their options;
+// every tab index used once.
+constexpr bool tableIsWellFormed()
+{
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const ControlSpec& a = kControls[i];
+        if (a.index < 0 || a.index >= arraySize(a.control))
+            return false;
+        if (a.tabIndex < 0 || a.tabIndex >= int(kControls.size()))
+            return false;
+        bool containerSeen = !containerOf(a.control).has_value();
+        for (std::size_t j = 0; j < kControls.size(); ++j) {
+            const ControlSpec& b = kControls[j];
+            if (j != i && b.control == a.control && b.index == a.index)
+                return false;
+            if (j != i && b.tabIndex == a.tabIndex)
+                return false;
+            if (j < i && containerOf(a.control) == b.control)
+                containerSeen = true;
+        }
+        if (!containerSeen)
+            return false;
+    }
+    int members = 0;
+    for (Control c :
+         {Control::Label2, Control::Frame1, Control::Igrach, Control::Rezul, Control::Frame2,
+          Control::Radio, Control::Buton, Control::Nachalo, Control::Rezultat, Control::Text1})
+        members += arraySize(c);
+    return members == int(kControls.size());
+}
+static_assert(tableIsWellFormed(), "kControls: a control twice, an index out of its array, "
+                                   "a frame after its options or a tab index used twice");
 
 // The window itself.
 inline constexpr Twips kClientArea{0, 0, 7830, 5310};

@@ -5,6 +5,8 @@
 #include "history_list.h"
 
 #include <QAccessible>
+#include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -29,6 +31,8 @@ private slots:
     void scoreTextsCanBeRead();
     void historyLinesCanBeRead();
     void namesChangeNothingOnScreen();
+    void spokenNamesHoldWhatIsShown();
+    void historyLetsGoOfItsLines();
 
 private:
     std::unique_ptr<MorvetaWindow> window;
@@ -46,9 +50,9 @@ void TestAccess::everyControlHasABulgarianName_data()
     QTest::newRow("mover heading") << "Label2(2)"
                                    << "Кой играе първи" << int(QAccessible::StaticText);
     QTest::newRow("player first") << "Igrach(0)"
-                                  << "Играчът играе първи" << int(QAccessible::RadioButton);
+                                  << "1. Играч" << int(QAccessible::RadioButton);
     QTest::newRow("computer first") << "Igrach(1)"
-                                    << "Компютърът играе първи" << int(QAccessible::RadioButton);
+                                    << "1. Компютър" << int(QAccessible::RadioButton);
     QTest::newRow("computer's rock") << "Radio(0)"
                                      << "Компютърът избира Камък" << int(QAccessible::RadioButton);
     QTest::newRow("computer's scissors")
@@ -156,6 +160,45 @@ void TestAccess::namesChangeNothingOnScreen()
     for (QWidget* w : window->findChildren<QWidget*>())
         w->setAccessibleName(QString());
     QCOMPARE(screen(*window), named);
+}
+
+void TestAccess::spokenNamesHoldWhatIsShown()
+{
+    // Someone who says what they see must reach the control: each name holds
+    // the visible caption, and the longer wording is the description.
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        QString caption;
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            caption = b->text().trimmed();
+        else if (auto* l = qobject_cast<QLabel*>(w))
+            caption = l->text().trimmed();
+        if (caption.isEmpty())
+            continue;
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+        QVERIFY2(iface->text(QAccessible::Name).contains(caption), qPrintable(w->objectName()));
+    }
+    QCOMPARE(accessible(*window, "Igrach(0)")->text(QAccessible::Description),
+             QStringLiteral("Играчът играе първи"));
+    QCOMPARE(accessible(*window, "Igrach(1)")->text(QAccessible::Description),
+             QStringLiteral("Компютърът играе първи"));
+}
+
+void TestAccess::historyLetsGoOfItsLines()
+{
+    auto* list = control<ui::qt::HistoryList>(*window, "Rezultat");
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
+    for (int round = 0; round < 700; ++round)
+        list->addItem(lineFor(round % 3, 0));
+    const QAccessible::Id first = QAccessible::uniqueId(iface->child(0));
+    QVERIFY(QAccessible::accessibleInterface(first));
+    // Reading the whole history keeps only a bounded number of line interfaces.
+    for (int row = 1; row < 700; ++row)
+        QVERIFY(iface->child(row));
+    QCOMPARE(QAccessible::accessibleInterface(first), nullptr);
+    // Clearing lets go of the rest.
+    const QAccessible::Id last = QAccessible::uniqueId(iface->child(699));
+    window->handlers().Nachalo_Click(1);
+    QCOMPARE(QAccessible::accessibleInterface(last), nullptr);
 }
 
 QTEST_MAIN(TestAccess)

@@ -311,6 +311,13 @@ void TestPlay::arrowKeysChooseWhoPlaysFirstToo()
     QTest::keyClick(second, Qt::Key_Up);
     QCOMPARE(window->handlers().firstMover(), std::optional<std::int16_t>(0));
     QCOMPARE(pixelOf(*window, *rezul(1), QPoint(4, 4)), kPeach);
+    // Left and Right move like Up and Down.
+    QTest::keyClick(first, Qt::Key_Right);
+    QVERIFY(second->isChecked() && second->hasFocus());
+    QCOMPARE(window->handlers().firstMover(), std::optional<std::int16_t>(1));
+    QTest::keyClick(second, Qt::Key_Left);
+    QVERIFY(first->isChecked() && first->hasFocus());
+    QCOMPARE(window->handlers().firstMover(), std::optional<std::int16_t>(0));
 }
 
 void TestPlay::typedScoresInAnyScriptCount_data()

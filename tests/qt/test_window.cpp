@@ -1,6 +1,7 @@
 // The window as it opens: its controls' places, colours, captions, fonts,
 // texts, tab order and initial states.
 #include "probe.h"
+#include "text.h"
 
 #include "hamburger.h"
 #include "icon.h"
@@ -12,6 +13,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include "history_list.h"
+#include "translation.h"
+
+#include <QAction>
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QRegularExpression>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,6 +51,8 @@ private slots:
     void radioButtonsIgnoreClicks();
     void noButtonAnswersEnterOrEscape();
     void icoFileMatchesThePixelMap();
+    void rulesTakeNoComposedText();
+    void qtTextsAreBulgarian();
 
 private:
     std::unique_ptr<MorvetaWindow> window;
@@ -261,8 +270,7 @@ void TestWindow::rulesTextHasFiveCrLfLines()
         "Резултатите, от поредната  игра, победа, загуба, реми се натрупват в отделно списъчно "
         "поле.",
     };
-    QCOMPARE(QString::fromUtf8(ui::kRulesText.data(), qsizetype(ui::kRulesText.size())),
-             lines.join("\r\n") + "\r\n");
+    QCOMPARE(ui::qt::toQString(ui::kRulesText), lines.join("\r\n") + "\r\n");
     QCOMPARE(lines[0].count(u'"'), 2);
     QCOMPARE(lines[0].count(QChar(0x201C)), 6);
     QCOMPARE(lines[0].count(QChar(0x201D)), 6);
@@ -422,6 +430,51 @@ void TestWindow::icoFileMatchesThePixelMap()
             }
         }
     QVERIFY(opaque > 400 && opaque < 1024);
+}
+
+void TestWindow::rulesTakeNoComposedText()
+{
+    auto* rules = control<QPlainTextEdit>(*window, "Text1");
+    const QString before = rules->toPlainText();
+    rules->setFocus();
+    rules->moveCursor(QTextCursor::End);
+    // Dead keys and compose arrive as input-method text: á, è, ü.
+    for (const QString& composed :
+         {QStringLiteral("\u00E1"), QStringLiteral("\u00E8"), QStringLiteral("\u00FC")}) {
+        QInputMethodEvent preedit(QStringLiteral("\u00B4"), {});
+        QApplication::sendEvent(rules, &preedit);
+        QInputMethodEvent commit;
+        commit.setCommitString(composed);
+        QApplication::sendEvent(rules, &commit);
+    }
+    QCOMPARE(rules->toPlainText(), before);
+    QVERIFY(!rules->inputMethodQuery(Qt::ImEnabled).toBool());
+}
+
+void TestWindow::qtTextsAreBulgarian()
+{
+    QVERIFY2(ui::qt::installBulgarianQtTexts(*qApp), "Qt's Bulgarian translation is missing");
+    const QStringList english{"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All"};
+    const auto checkMenu = [&](std::unique_ptr<QMenu> menu) {
+        QVERIFY(menu);
+        int seen = 0;
+        for (const QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            QString text = action->text();
+            text.remove(u'&');
+            text = text.section(u'\t', 0, 0);
+            QVERIFY2(!english.contains(text), qPrintable(text));
+            QVERIFY2(text.contains(QRegularExpression(QStringLiteral("[\u0400-\u04FF]"))),
+                     qPrintable(text));
+            ++seen;
+        }
+        QVERIFY(seen >= 2);
+    };
+    checkMenu(std::unique_ptr<QMenu>(
+        control<QLineEdit>(*window, "Rezul(0)")->createStandardContextMenu()));
+    checkMenu(std::unique_ptr<QMenu>(
+        control<QPlainTextEdit>(*window, "Text1")->createStandardContextMenu()));
 }
 
 QTEST_MAIN(TestWindow)

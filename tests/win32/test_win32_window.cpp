@@ -511,6 +511,13 @@ TEST_CASE("the keyboard: Tab order, Space, arrows, and Enter and Esc do nothing"
     CHECK(GetFocus() == g.at(Control::Igrach, 1));
     g.key(VK_UP);
     CHECK(g.window->handlers().firstMover() == std::optional<std::int16_t>(0));
+    // Left and Right as Down and Up.
+    g.key(VK_RIGHT);
+    CHECK(GetFocus() == g.at(Control::Igrach, 1));
+    CHECK(g.window->handlers().firstMover() == std::optional<std::int16_t>(1));
+    g.key(VK_LEFT);
+    CHECK(g.checked(Control::Igrach, 0));
+    CHECK(g.window->handlers().firstMover() == std::optional<std::int16_t>(0));
 }
 
 TEST_CASE("the focused button shows a focus rectangle")
