@@ -1,8 +1,10 @@
 #include "controls.h"
 
+#include "contrast.h"
 #include "history_list.h"
 #include "text.h"
 
+#include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -51,6 +53,14 @@ protected:
         QRadioButton::keyPressEvent(&vertical);
         event->setAccepted(vertical.isAccepted());
     }
+    void paintEvent(QPaintEvent* event) override
+    {
+        QRadioButton::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            drawFocusFrame(painter, rect(), palette().color(QPalette::WindowText));
+        }
+    }
 };
 
 QRadioButton* makeOption(QWidget* parent, const ControlSpec& entry)
@@ -77,9 +87,26 @@ QLabel* makeLabel(QWidget* parent, const ControlSpec& entry)
     return label;
 }
 
+// A score box, which shows its focus as a frame in its text's colour as well
+// as by its cursor.
+class ScoreBox : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLineEdit::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            drawFocusFrame(painter, rect().adjusted(3, 3, -3, -3), palette().color(QPalette::Text));
+        }
+    }
+};
+
 QLineEdit* makeScoreBox(QWidget* parent, const ControlSpec& entry)
 {
-    auto* box = new QLineEdit(toQString(entry.caption), parent);
+    auto* box = new ScoreBox(toQString(entry.caption), parent);
     box->setAlignment(Qt::AlignCenter);
     return box;
 }
@@ -141,6 +168,11 @@ QFont fontFor(const FontSpec& entry)
 
 QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
+Rgb toRgb(const QColor& c)
+{
+    return {std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
+}
+
 } // namespace
 
 void ColourButton::paintEvent(QPaintEvent*)
@@ -157,23 +189,39 @@ void ColourButton::paintEvent(QPaintEvent*)
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(textRect, Qt::AlignCenter, text());
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(4, 4, -4, -4);
-        focus.backgroundColor = face.color();
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    if (hasFocus())
+        drawFocusFrame(painter, rect().adjusted(4, 4, -4, -4),
+                       palette().color(QPalette::ButtonText));
+}
+
+void drawFocusFrame(QPainter& painter, const QRect& rect, const QColor& colour)
+{
+    painter.save();
+    painter.setPen(QPen(colour, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.restore();
 }
 
 QColor backColor(const QWidget& w) { return w.palette().color(w.backgroundRole()); }
 
 void setBackColor(QWidget& w, const QColor& colour)
 {
-    if (backColor(w) == colour)
+    // The role the control draws its text with.
+    QPalette::ColorRole text = QPalette::WindowText;
+    if (qobject_cast<QLineEdit*>(&w))
+        text = QPalette::Text;
+    else if (qobject_cast<QPushButton*>(&w))
+        text = QPalette::ButtonText;
+    const QColor desktop = QApplication::palette(&w).color(QPalette::Active, text);
+    const Rgb readable = textColourOn(toRgb(colour), toRgb(desktop));
+    const QColor textColour = toQColor(readable);
+    if (backColor(w) == colour && w.palette().color(QPalette::Active, text) == textColour)
         return;
     QPalette p = w.palette();
     p.setColor(w.backgroundRole(), colour);
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        p.setColor(group, text, textColour);
     w.setPalette(p);
 }
 

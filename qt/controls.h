@@ -7,6 +7,8 @@
 #include <array>
 
 class QColor;
+class QPainter;
+class QRect;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -48,8 +50,13 @@ ControlSet buildControls(QWidget& window);
 
 // The colour a control shows behind its content, whatever its kind.
 QColor backColor(const QWidget& w);
+// Paints the control's face in the colour, and its text in the desktop's text
+// colour or, where that would not stand out from the face at 3:1, in black or white.
 void setBackColor(QWidget& w, const QColor& colour);
 void setBackColor(QWidget& w, Rgb colour);
+
+// The focus as a dotted frame just inside rect, in colour (the text's).
+void drawFocusFrame(QPainter& painter, const QRect& rect, const QColor& colour);
 
 // Selects or clears an option button. Clearing works on the selected button
 // of an exclusive group too, which QAbstractButton alone refuses.

@@ -1,5 +1,7 @@
 #include "history_list.h"
 
+#include "controls.h"
+
 #include "history_accessible.h"
 
 #include <QAccessible>
@@ -145,14 +147,12 @@ void HistoryList::paintEvent(QPaintEvent* event)
         painter.setPen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
         painter.drawText(r.adjusted(kTextIndent, 0, 0, 0),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, lines_[row]);
-        if (selected && hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(this);
-            focus.rect = r;
-            focus.backgroundColor = palette().color(QPalette::Highlight);
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-        }
+        if (selected && hasFocus())
+            drawFocusFrame(painter, r, palette().color(QPalette::HighlightedText));
     }
+    // With no line selected, as in an empty list, the focus stands on the first row.
+    if (hasFocus() && current_ < 0)
+        drawFocusFrame(painter, rowRect(first), palette().color(QPalette::Text));
 }
 
 void HistoryList::mousePressEvent(QMouseEvent* event)
@@ -190,13 +190,13 @@ void HistoryList::resizeEvent(QResizeEvent* event)
 void HistoryList::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
-    viewport()->update(rowRect(current_));
+    viewport()->update(rowRect(current_ >= 0 ? current_ : firstVisibleRow()));
 }
 
 void HistoryList::focusOutEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusOutEvent(event);
-    viewport()->update(rowRect(current_));
+    viewport()->update(rowRect(current_ >= 0 ? current_ : firstVisibleRow()));
 }
 
 void HistoryList::changeEvent(QEvent* event)

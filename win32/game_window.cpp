@@ -1,5 +1,6 @@
 #include "game_window.h"
 
+#include "contrast.h"
 #include "text.h"
 
 #include <algorithm>
@@ -78,6 +79,13 @@ HFONT makeFont(const FontSpec& spec, int dpi)
     const std::wstring face = toWide(spec.families[0]);
     face.copy(font.lfFaceName, LF_FACESIZE - 1);
     return CreateFontIndirectW(&font);
+}
+
+// The system's text colour, or black or white where it would not stand out
+// from the face at 3:1, as under a dark or high-contrast scheme.
+COLORREF readableText(Rgb face, int systemColour)
+{
+    return toColorRef(textColourOn(face, fromColorRef(GetSysColor(systemColour))));
 }
 
 bool isClick(int code) { return code == BN_CLICKED || code == BN_DOUBLECLICKED; }
@@ -409,18 +417,25 @@ void MorvetaWindow::drawButton(const DRAWITEMSTRUCT& item) const
         OffsetRect(&textRect, 1, 1);
     const HGDIOBJ oldFont = SelectObject(dc, windowFont_);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor((item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    const COLORREF text = readableText(*slot.colour, COLOR_BTNTEXT);
+    SetTextColor(dc, (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT) : text);
     DrawTextW(dc, caption.c_str(), length, &textRect,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, oldFont);
 
-    // Shown whenever the button has the focus, also before a key is pressed.
+    // Shown whenever the button has the focus, also before a key is pressed,
+    // as a dotted frame in the caption's colour: DrawFocusRect's inverted
+    // dots hardly show on the green faces.
     if (item.itemState & ODS_FOCUS) {
         RECT focus = r;
         InflateRect(&focus, -4, -4);
-        SetTextColor(dc, RGB(0, 0, 0));
-        SetBkColor(dc, RGB(255, 255, 255));
-        DrawFocusRect(dc, &focus);
+        const LOGBRUSH brush{BS_SOLID, text, 0};
+        const HPEN pen = ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &brush, 0, nullptr);
+        const HGDIOBJ oldPen = SelectObject(dc, pen);
+        const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+        Rectangle(dc, focus.left, focus.top, focus.right, focus.bottom);
+        SelectObject(dc, oldBrush);
+        DeleteObject(SelectObject(dc, oldPen));
     }
 }
 
@@ -440,7 +455,7 @@ HBRUSH MorvetaWindow::colourFor(HWND control, HDC dc) const
         return GetSysColorBrush(COLOR_WINDOW);
     }
     SetBkColor(dc, toColorRef(*slot.colour));
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetTextColor(dc, readableText(*slot.colour, COLOR_WINDOWTEXT));
     return slot.brush;
 }
 

@@ -4,6 +4,7 @@
 #include "moves.h"
 #include "round.h"
 #include "score_text.h"
+#include "contrast.h"
 
 #include <doctest/doctest.h>
 
@@ -282,4 +283,35 @@ TEST_CASE("scores are written with a point whatever the C locale's decimal point
     CHECK(game::writeScore(1.5e300) == "1.5e+300");
     CHECK(game::readScore(game::writeScore(0.1 + 0.2)) == 0.1 + 0.2);
     std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+TEST_CASE("text on the design's faces stays readable under any desktop scheme")
+{
+    constexpr ui::Rgb black{0, 0, 0};
+    constexpr ui::Rgb white{255, 255, 255};
+    constexpr ui::Rgb darkSchemeText{224, 224, 224};
+    struct Row {
+        const char* name;
+        ui::Rgb face, desktop, expected;
+    };
+    const std::array<Row, 9> rows{{
+        {"light scheme: black stays on peach", ui::kLabelColour, black, black},
+        {"light scheme: black stays on magenta (4.0:1)", ui::kComputerFirstColour, black, black},
+        {"light scheme: black stays on the pick colour", ui::PickColour, black, black},
+        {"dark scheme: pale text on peach turns black", ui::kLabelColour, darkSchemeText, black},
+        {"dark scheme: pale text on green turns black", ui::kNewColour, darkSchemeText, black},
+        {"dark scheme: pale text on red turns black", ui::kClearColour, darkSchemeText, black},
+        {"dark scheme: white stays on magenta (5.3:1)", ui::kComputerFirstColour, white, white},
+        {"dark scheme: pale text on the idle green turns black", ui::IdleColour, darkSchemeText,
+         black},
+        {"a dark text colour on a dark face turns white", ui::Rgb{20, 20, 60}, ui::Rgb{40, 40, 40},
+         white},
+    }};
+    for (const Row& row : rows) {
+        CAPTURE(row.name);
+        const ui::Rgb text = ui::textColourOn(row.face, row.desktop);
+        CHECK(text == row.expected);
+    }
+    CHECK(ui::contrast(black, white) == doctest::Approx(21.0));
+    CHECK(ui::contrast(ui::kComputerFirstColour, black) == doctest::Approx(4.0).epsilon(0.02));
 }

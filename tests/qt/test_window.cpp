@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include "history_list.h"
 #include "translation.h"
+#include "contrast.h"
 
 #include <QAction>
 #include <QInputMethodEvent>
@@ -52,6 +53,9 @@ private slots:
     void noButtonAnswersEnterOrEscape();
     void icoFileMatchesThePixelMap();
     void rulesTakeNoComposedText();
+    void focusShowsOnEveryTabStop_data();
+    void focusShowsOnEveryTabStop();
+    void textStaysReadableUnderADarkScheme();
     void qtTextsAreBulgarian();
 
 private:
@@ -475,6 +479,98 @@ void TestWindow::qtTextsAreBulgarian()
         control<QLineEdit>(*window, "Rezul(0)")->createStandardContextMenu()));
     checkMenu(std::unique_ptr<QMenu>(
         control<QPlainTextEdit>(*window, "Text1")->createStandardContextMenu()));
+}
+
+namespace {
+
+ui::Rgb toRgb(QRgb c)
+{
+    return {std::uint8_t(qRed(c)), std::uint8_t(qGreen(c)), std::uint8_t(qBlue(c))};
+}
+
+// The strongest contrast with the face among the pixels of image inside area
+// that differ from before (all pixels when before is null).
+double strongestContrast(const QImage& image, const QImage& before, const QRect& area, QColor face)
+{
+    double best = 1.0;
+    const ui::Rgb f = toRgb(face.rgb());
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb now = image.pixel(x, y);
+            if (!before.isNull() && before.pixel(x, y) == now)
+                continue;
+            best = std::max(best, ui::contrast(toRgb(now), f));
+        }
+    return best;
+}
+
+QRect areaOf(QWidget& window, const QWidget& w)
+{
+    return QRect(w.mapTo(&window, QPoint(0, 0)), w.size());
+}
+
+} // namespace
+
+void TestWindow::focusShowsOnEveryTabStop_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"Buton(0)", "Buton(2)", "Nachalo(0)", "Nachalo(1)", "Rezultat",
+                             "Igrach(0)", "Rezul(0)", "Rezul(1)", "Text1"})
+        QTest::newRow(name) << name;
+}
+
+void TestWindow::focusShowsOnEveryTabStop()
+{
+    // Focus must show, at 3:1 against the control's own face, also on the
+    // empty history list and on the red, green and magenta faces.
+    QFETCH(QString, name);
+    QWidget* w = control(*window, name);
+    window->handlers().Igrach_Click(1); // the score boxes turn magenta
+    control(*window, name == "Buton(1)" ? "Buton(0)" : "Buton(1)")->setFocus(Qt::TabFocusReason);
+    window->setTimerEnabled(false);
+    QApplication::processEvents();
+    const QImage before = screen(*window);
+    w->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    QVERIFY(w->hasFocus());
+    const QImage after = screen(*window);
+    const bool boxed = name == "Rezultat" || name == "Text1";
+    const QColor face = boxed ? w->palette().color(QPalette::Base) : ui::qt::backColor(*w);
+    const double shown = strongestContrast(after, before, areaOf(*window, *w), face);
+    QVERIFY2(shown >= 3.0, qPrintable(QStringLiteral("focus contrast %1").arg(shown)));
+}
+
+void TestWindow::textStaysReadableUnderADarkScheme()
+{
+    window.reset();
+    const QPalette light = QApplication::palette();
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, QColor(238, 238, 238));
+    dark.setColor(QPalette::Base, QColor(42, 42, 42));
+    dark.setColor(QPalette::Text, QColor(238, 238, 238));
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::ButtonText, QColor(238, 238, 238));
+    QApplication::setPalette(dark);
+    window = openWindow();
+    window->setTimerEnabled(false);
+    const QImage image = screen(*window);
+    for (const char* name :
+         {"Label2(0)", "Label2(1)", "Label2(2)", "Igrach(0)", "Igrach(1)", "Rezul(0)", "Rezul(1)",
+          "Buton(0)", "Buton(1)", "Buton(2)", "Nachalo(0)", "Nachalo(1)"}) {
+        QWidget* w = control(*window, name);
+        const double text = strongestContrast(
+            image, QImage(), areaOf(*window, *w).adjusted(3, 3, -3, -3), ui::qt::backColor(*w));
+        QVERIFY2(text >= 3.0, qPrintable(QStringLiteral("%1: %2").arg(name).arg(text)));
+    }
+    // The list and the rules keep the scheme's own colours.
+    QCOMPARE(control(*window, "Text1")->palette().color(QPalette::Base), QColor(42, 42, 42));
+    QCOMPARE(control(*window, "Rezultat")->palette().color(QPalette::Text), QColor(238, 238, 238));
+    // White on magenta is readable (5.3:1) and stays.
+    QCOMPARE(control(*window, "Igrach(1)")->palette().color(QPalette::WindowText),
+             QColor(238, 238, 238));
+    window.reset();
+    QApplication::setPalette(light);
 }
 
 QTEST_MAIN(TestWindow)

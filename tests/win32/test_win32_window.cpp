@@ -2,6 +2,7 @@
 // size at two DPIs, every control's place, colours read back by pixel,
 // captions and texts, the keyboard, rounds played with button clicks, typed
 // scores, and a long match past 32,767 history lines.
+#include "contrast.h"
 #include "game_window.h"
 #include "scripted_random.h"
 #include "text.h"
@@ -10,6 +11,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <string>
@@ -520,17 +522,26 @@ TEST_CASE("the keyboard: Tab order, Space, arrows, and Enter and Esc do nothing"
     CHECK(g.window->handlers().firstMover() == std::optional<std::int16_t>(0));
 }
 
-TEST_CASE("the focused button shows a focus rectangle")
+TEST_CASE("the focused button shows a focus frame that stands out from its face")
 {
     Game g;
-    const Picture focused(g.hwnd());
-    int marked = 0;
-    for (int x = 4; x < 69; ++x)
-        marked += focused.at(g.at(Control::Buton, 0), x, 4) != kIdle ? 1 : 0;
-    CHECK(marked > 10);
-    const Picture other(g.hwnd());
-    for (int x = 4; x < 69; ++x)
-        CHECK(other.at(g.at(Control::Buton, 1), x, 4) == kIdle);
+    const auto strongest = [&](Control c, int i, COLORREF face) {
+        const Picture picture(g.hwnd());
+        double best = 1.0;
+        for (int x = 4; x < 60; ++x) {
+            const COLORREF p = picture.at(g.at(c, i), x, 4);
+            best =
+                std::max(best, ui::contrast({GetRValue(p), GetGValue(p), GetBValue(p)},
+                                            {GetRValue(face), GetGValue(face), GetBValue(face)}));
+        }
+        return best;
+    };
+    CHECK(strongest(Control::Buton, 0, kIdle) >= 3.0);
+    CHECK(strongest(Control::Buton, 1, kIdle) == 1.0);
+    SetFocus(g.at(Control::Nachalo, 0));
+    pump(g.hwnd());
+    CHECK(strongest(Control::Nachalo, 0, RGB(0, 255, 0)) >= 3.0);
+    CHECK(strongest(Control::Buton, 0, kIdle) == 1.0);
 }
 
 TEST_CASE("a long match: 40,000 rounds past 32,767 lines, the newest selected, flat time")
