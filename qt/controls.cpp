@@ -190,7 +190,7 @@ void ColourButton::paintEvent(QPaintEvent*)
     painter.drawText(textRect, Qt::AlignCenter, text());
 
     if (hasFocus())
-        drawFocusFrame(painter, rect().adjusted(4, 4, -4, -4),
+        drawFocusFrame(painter, rect().adjusted(5, 5, -5, -5),
                        palette().color(QPalette::ButtonText));
 }
 

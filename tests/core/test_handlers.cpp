@@ -373,7 +373,7 @@ TEST_CASE("typed scores are read as numbers and written back")
          "1.7976931348623157e+308", "0"},
     }};
     for (const Row& row : rows) {
-        CAPTURE(row.name);
+        INFO(row.name);
         Game g;
         g.morveta.Igrach_Click(1);
         g.window.setText({Control::Rezul, 0}, row.typedPlayer);

@@ -74,7 +74,8 @@ void TestScaling::facesStaySolidAndCaptionsFit()
         // The top rows and the left and right columns are the face alone:
         // the caption neither spills onto them nor is cut off by them.
         for (int x = face.left(); x <= face.right(); ++x)
-            QCOMPARE(image.pixelColor(x, face.top()), f.colour);
+            QVERIFY2(image.pixelColor(x, face.top()) == f.colour,
+                     qPrintable(QStringLiteral("%1 at %2, %3").arg(f.name).arg(x).arg(face.top())));
         for (int y = face.top(); y <= face.bottom(); ++y) {
             QCOMPARE(image.pixelColor(face.left(), y), f.colour);
             QCOMPARE(image.pixelColor(face.right(), y), f.colour);
