@@ -74,6 +74,13 @@ def main():
     if problems:
         sys.exit("\n".join(problems))
 
+    # run.sh starts the game with Qt's -stylesheet, -reverse and -qwindowtitle:
+    # the labels above would have read "подменено" had the style sheet acted.
+    caption = "www.morveta.example    камък >  ножица > хартия > камък"
+    titles = [child.name for child in app if child is not None]
+    if caption not in titles:
+        sys.exit(f"the window's caption reads {titles!r}")
+
     if not found["1. Играч"].getState().contains(pyatspi.STATE_CHECKED):
         sys.exit("the player-first option does not read as checked")
     if text_of(found["Резултат на играча"]) != "0":
@@ -100,7 +107,8 @@ def main():
              for m in ("Камък", "Ножица", "Хартия")]
     if marks != [False, False, True]:
         sys.exit(f"the computer's marks read {marks}")
-    print(f"{len(EXPECTED)} controls read over AT-SPI, a round played and its line read")
+    print(f"{len(EXPECTED)} controls read over AT-SPI, the command line ignored, "
+          "a round played and its line read")
 
 
 if __name__ == "__main__":

@@ -10,6 +10,8 @@ unset QT_SCALE_FACTOR
 exec dbus-run-session -- xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
     sleep 0.5
-    "$1" & game=$!
+    # Qt options on the command line; the game takes none, so none may act.
+    sheet=$(mktemp); echo "QLabel { qproperty-text: \"подменено\"; }" >"$sheet"
+    "$1" -stylesheet "$sheet" -reverse -qwindowtitle "Друго" & game=$!
     trap "kill $game $bus 2>/dev/null" EXIT
     /usr/bin/python3 "$2/read_window.py"' _ "$game" "$here"
