@@ -5,6 +5,7 @@
 #include "text.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -131,7 +132,6 @@ QPlainTextEdit* makeRules(QWidget* parent)
 {
     auto* text = new RulesBox(parent);
     text->setAttribute(Qt::WA_InputMethodEnabled, false);
-    text->setPlainText(toQString(kRulesText));
     text->setReadOnly(true);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -152,9 +152,14 @@ QWidget* makeFrame(QWidget* parent)
 
 QFont fontFor(const FontSpec& entry)
 {
+    // The first installed family alone: a missing one in a list of families
+    // costs Qt a search for fallbacks.
     QStringList families;
     for (std::string_view f : entry.families)
-        families << toQString(f);
+        if (QFontDatabase::hasFamily(toQString(f))) {
+            families << toQString(f);
+            break;
+        }
     QFont font;
     font.setFamilies(families);
     font.setStyleHint(entry.serif ? QFont::Serif : QFont::SansSerif);
@@ -277,6 +282,9 @@ ControlSet buildControls(QWidget& window)
         byTabIndex.emplace_back(entry.tabIndex, w);
     }
 
+    // The rules are laid out once, at their box's width: set before the
+    // geometry, they would be wrapped at the default width first.
+    c.Text1->setPlainText(toQString(kRulesText));
     c.Igrach[0]->setChecked(true);
     const QFont radioFont = fontFor(kRadioFont);
     for (QRadioButton* r : c.Radio) {

@@ -98,35 +98,30 @@ std::size_t positionOf(Control control, int index)
     return kControls.size();
 }
 
-void registerClasses(HINSTANCE instance, WNDPROC windowProc, WNDPROC frameProc)
+HICON loadIcon(HINSTANCE instance, int widthMetric, int heightMetric)
+{
+    return HICON(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
+                            GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), 0));
+}
+
+// Registers a window class once per process; withIcon gives it the program's icon.
+void registerClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, bool withIcon)
 {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    if (!GetClassInfoExW(instance, kWindowClass, &wc)) {
-        wc = WNDCLASSEXW{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = windowProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-        wc.hIcon = HICON(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
-                                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-        wc.hIconSm =
-            HICON(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
-                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-        wc.lpszClassName = kWindowClass;
-        RegisterClassExW(&wc);
-    }
+    if (GetClassInfoExW(instance, name, &wc))
+        return;
     wc = WNDCLASSEXW{};
     wc.cbSize = sizeof wc;
-    if (!GetClassInfoExW(instance, kFrameClass, &wc)) {
-        wc = WNDCLASSEXW{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = frameProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-        wc.lpszClassName = kFrameClass;
-        RegisterClassExW(&wc);
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    if (withIcon) {
+        wc.hIcon = loadIcon(instance, SM_CXICON, SM_CYICON);
+        wc.hIconSm = loadIcon(instance, SM_CXSMICON, SM_CYSMICON);
     }
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
 }
 
 } // namespace
@@ -144,7 +139,8 @@ MorvetaWindow::MorvetaWindow(HINSTANCE instance, std::unique_ptr<app::RandomSour
             slots_[i].brush = CreateSolidBrush(toColorRef(*slots_[i].colour));
     }
 
-    registerClasses(instance, &MorvetaWindow::windowProc, &MorvetaWindow::frameProc);
+    registerClass(instance, kWindowClass, &MorvetaWindow::windowProc, true);
+    registerClass(instance, kFrameClass, &MorvetaWindow::frameProc, false);
     const int dpi = systemDpi();
     const SIZE size = outerSize(dpi);
     const std::wstring caption = toWide(kWebAddress) + toWide(kCaptionTail);

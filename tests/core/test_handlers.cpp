@@ -3,6 +3,7 @@
 // modes, the history and the scores.
 #include "fake_window.h"
 #include "morveta.h"
+#include "expected_line.h"
 #include "scripted_random.h"
 
 #include <doctest/doctest.h>
@@ -13,22 +14,13 @@
 
 using game::MoveIndex;
 using testing_support::FakeWindow;
+using testing_support::lineFor;
 using testing_support::ScriptedRandom;
 using ui::Control;
 
 namespace {
 
 MoveIndex mv(int i) { return static_cast<MoveIndex>(i); }
-
-// The history line a round leaves, written out here independently of the game.
-std::string lineFor(int computer, int player)
-{
-    static const std::array<std::string, 3> computerTexts{"Камък      ", "Ножица   ",
-                                                          "Хартия     "};
-    static const std::array<std::string, 3> playerTexts{"Камък    ", "Ножица   ", "Хартия "};
-    return "Компютър: " + computerTexts[std::size_t(computer)] + " : " +
-           "Играч: " + playerTexts[std::size_t(player)];
-}
 
 // A window whose handlers have run Form_Load, as at start-up.
 struct Game {

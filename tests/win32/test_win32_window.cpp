@@ -4,6 +4,7 @@
 // scores, and a long match past 32,767 history lines.
 #include "contrast.h"
 #include "game_window.h"
+#include "expected_line.h"
 #include "scripted_random.h"
 #include "text.h"
 
@@ -17,6 +18,7 @@
 #include <string>
 #include <vector>
 
+using testing_support::lineFor;
 using testing_support::ScriptedRandom;
 using ui::Control;
 using ui::win32::MorvetaWindow;
@@ -66,15 +68,6 @@ std::string lineOf(HWND list, int row)
     SendMessageW(list, LB_GETTEXT, WPARAM(row), LPARAM(wide.data()));
     wide.resize(std::size_t(length));
     return ui::win32::toUtf8(wide);
-}
-
-std::string lineFor(int computer, int player)
-{
-    static const std::array<std::string, 3> computerTexts{"Камък      ", "Ножица   ",
-                                                          "Хартия     "};
-    static const std::array<std::string, 3> playerTexts{"Камък    ", "Ножица   ", "Хартия "};
-    return "Компютър: " + computerTexts[std::size_t(computer)] + " : " +
-           "Играч: " + playerTexts[std::size_t(player)];
 }
 
 // A control's rectangle in its parent's client area.
