@@ -4,6 +4,7 @@
 #include "text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <string>
 
@@ -67,7 +68,7 @@ HFONT makeFont(const FontSpec& spec, int dpi)
 {
     LOGFONTW font{};
     // Points to pixels, in hundredths so that 8.25 pt stays exact.
-    font.lfHeight = -MulDiv(int(spec.pointSize * 100 + 0.5), dpi, 7200);
+    font.lfHeight = -MulDiv(int(std::lround(spec.pointSize * 100)), dpi, 7200);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = RUSSIAN_CHARSET;
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;
@@ -358,9 +359,12 @@ LRESULT MorvetaWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_DPICHANGED: {
         applyDpi(HIWORD(wParam));
-        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-        const POINT at{suggested->left, suggested->top};
-        fitClientArea(&at);
+        if (const auto* suggested = reinterpret_cast<const RECT*>(lParam)) {
+            const POINT at{suggested->left, suggested->top};
+            fitClientArea(&at);
+        } else {
+            fitClientArea(nullptr);
+        }
         return 0;
     }
     case WM_DESTROY:
