@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Starts a session bus, the accessibility bus, an X server and the game, then
-# reads the window over AT-SPI.   tests/atspi/run.sh path/to/morveta
+# reads the window over AT-SPI.   tests/qt/atspi/run.sh path/to/morveta
 set -euo pipefail
 game=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
