@@ -22,7 +22,7 @@ Morveta::Morveta(app::Window& window, app::RandomSource& random) : window_(windo
 
 void Morveta::Form_Load()
 {
-    random_.seed();
+    random_.restart();
     ComputerChoice = game::MoveIndex::Rock;
     PlayerChoice = game::MoveIndex::Rock;
     resetScores();

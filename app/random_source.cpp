@@ -4,7 +4,7 @@
 
 namespace app {
 
-void ClockRandom::seed()
+void ClockRandom::restart()
 {
     const auto now = static_cast<std::uint64_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count());
@@ -18,7 +18,7 @@ void ClockRandom::seed()
     }
     std::seed_seq sequence{static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(now >> 32),
                            entropy[0], entropy[1]};
-    generator_.seed(sequence);
+    generator_ = std::mt19937(sequence);
 }
 
 std::uint32_t ClockRandom::bits() { return static_cast<std::uint32_t>(generator_()); }

@@ -11,16 +11,16 @@ class RandomSource {
 public:
     virtual ~RandomSource() = default;
     // Starts a new sequence; the game calls it once, at start-up.
-    virtual void seed() = 0;
+    virtual void restart() = 0;
     // 32 uniform random bits.
     virtual std::uint32_t bits() = 0;
 };
 
-// A Mersenne Twister seeded from the clock and the system's entropy source, so
+// A Mersenne Twister started from the clock and the system's entropy source, so
 // that every run plays a different sequence.
 class ClockRandom final : public RandomSource {
 public:
-    void seed() override;
+    void restart() override;
     std::uint32_t bits() override;
 
 private:

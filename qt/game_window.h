@@ -16,7 +16,7 @@ namespace ui::qt {
 // and the game's handlers wired to their events.
 class MorvetaWindow final : public QWidget, public app::Window, private ControlSet {
 public:
-    // Seeds from the clock unless a source is handed in.
+    // Draws from a clock-started generator unless a source is handed in.
     explicit MorvetaWindow(std::unique_ptr<app::RandomSource> random = nullptr,
                            QWidget* parent = nullptr);
     ~MorvetaWindow() override;

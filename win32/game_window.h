@@ -19,7 +19,8 @@ namespace ui::win32 {
 class MorvetaWindow final : public app::Window {
 public:
     // Creates the window and its controls and runs Form_Load; the window is
-    // shown by show(). Seeds from the clock unless a source is handed in.
+    // shown by show(). Draws from a clock-started generator unless a source is
+    // handed in.
     explicit MorvetaWindow(HINSTANCE instance, std::unique_ptr<app::RandomSource> random = nullptr);
     ~MorvetaWindow() override;
     MorvetaWindow(const MorvetaWindow&) = delete;

@@ -61,7 +61,8 @@ TEST_CASE("the script's bits give the scripted move")
         CHECK(game::pickFromUnit(game::unitFromBits(testing_support::bitsFor(m))) == m);
 }
 
-TEST_CASE("start-up seeds once, zeroes the scores in the player-first colour, and waits")
+TEST_CASE("start-up starts the random sequence once, zeroes the scores in the player-first colour, "
+          "and waits")
 {
     FakeWindow window;
     ScriptedRandom random;
@@ -72,7 +73,7 @@ TEST_CASE("start-up seeds once, zeroes the scores in the player-first colour, an
     Morveta morveta(window, random);
     morveta.Form_Load();
 
-    CHECK(random.seeds == 1);
+    CHECK(random.restarts == 1);
     CHECK(random.draws == 0);
     for (int i = 0; i < 2; ++i) {
         CHECK(window.score(i) == "0");

@@ -20,7 +20,7 @@ constexpr std::uint32_t bitsFor(game::MoveIndex m)
 // rock, scissors, paper, so that a running timer still moves the mark.
 class ScriptedRandom final : public app::RandomSource {
 public:
-    void seed() override { ++seeds; }
+    void restart() override { ++restarts; }
     std::uint32_t bits() override
     {
         ++draws;
@@ -34,7 +34,7 @@ public:
     }
 
     std::deque<game::MoveIndex> script;
-    int seeds = 0;
+    int restarts = 0;
     int draws = 0;
 
 private:

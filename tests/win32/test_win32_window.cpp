@@ -346,7 +346,7 @@ TEST_CASE("at start-up player first is chosen, no mark is set, and the focus is 
     }
     CHECK(GetFocus() == g.at(Control::Buton, 0));
     CHECK(g.window->timerEnabled());
-    CHECK(g.random->seeds == 1);
+    CHECK(g.random->restarts == 1);
     CHECK(g.lines() == 0);
 }
 
