@@ -9,8 +9,8 @@ namespace {
 
 using ui::Control;
 
-constexpr int kMoveCount = 3;
-constexpr int kOptionCount = 2;
+constexpr int kMoveCount = ui::arraySize(Control::Buton);
+constexpr int kOptionCount = ui::arraySize(Control::Igrach);
 
 app::ControlId scoreBox(int i) { return {Control::Rezul, i}; }
 

@@ -212,6 +212,10 @@ QColor backColor(const QWidget& w) { return w.palette().color(w.backgroundRole()
 
 void setBackColor(QWidget& w, const QColor& colour)
 {
+    // The text colour was chosen with the face: a tick that repaints a mark
+    // in its own colour costs nothing.
+    if (backColor(w) == colour)
+        return;
     // The role the control draws its text with.
     QPalette::ColorRole text = QPalette::WindowText;
     if (qobject_cast<QLineEdit*>(&w))
@@ -221,8 +225,6 @@ void setBackColor(QWidget& w, const QColor& colour)
     const QColor desktop = QApplication::palette(&w).color(QPalette::Active, text);
     const Rgb readable = textColourOn(toRgb(colour), toRgb(desktop));
     const QColor textColour = toQColor(readable);
-    if (backColor(w) == colour && w.palette().color(QPalette::Active, text) == textColour)
-        return;
     QPalette p = w.palette();
     p.setColor(w.backgroundRole(), colour);
     for (const auto group : {QPalette::Active, QPalette::Inactive})

@@ -239,7 +239,7 @@ void MorvetaWindow::createControls(HINSTANCE instance)
     }
     // Typing and pasting stop at 32,767 characters, as in the Qt program; the
     // number reader takes any text.
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < arraySize(Control::Rezul); ++i)
         SendMessageW(control({Control::Rezul, i}), EM_SETLIMITTEXT, kScoreLimit, 0);
     SendMessageW(control({Control::Igrach, 0}), BM_SETCHECK, BST_CHECKED, 0);
     updateTabStops();
@@ -461,7 +461,7 @@ HBRUSH MorvetaWindow::colourFor(HWND control, HDC dc) const
 
 void MorvetaWindow::updateTabStops()
 {
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < arraySize(Control::Igrach); ++i) {
         const HWND option = control({Control::Igrach, i});
         const bool checked = SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
         const LONG_PTR style = GetWindowLongPtrW(option, GWL_STYLE);
@@ -531,7 +531,7 @@ void MorvetaWindow::setValue(app::ControlId option, bool selected)
             SendMessageW(button, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
     };
     if (selected)
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < arraySize(option.control); ++i)
             if (const HWND other = control({option.control, i}); other && other != target)
                 check(other, false);
     check(target, selected);
