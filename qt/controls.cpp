@@ -150,13 +150,13 @@ QWidget* makeFrame(QWidget* parent)
     return frame;
 }
 
-QFont fontFor(const FontSpec& entry)
+QFont fontFor(const FontSpec& entry, const QStringList& installed)
 {
     // The first installed family alone: a missing one in a list of families
     // costs Qt a search for fallbacks.
     QStringList families;
     for (std::string_view f : entry.families)
-        if (QFontDatabase::hasFamily(toQString(f))) {
+        if (installed.contains(toQString(f), Qt::CaseInsensitive)) {
             families << toQString(f);
             break;
         }
@@ -247,7 +247,8 @@ void setValue(QRadioButton& option, bool selected)
 ControlSet buildControls(QWidget& window)
 {
     ControlSet c;
-    window.setFont(fontFor(kWindowFont));
+    const QStringList installed = QFontDatabase::families();
+    window.setFont(fontFor(kWindowFont, installed));
     window.setFixedSize(toPixels(kClientArea).size());
     window.setWindowTitle(toQString(kWebAddress) + toQString(kCaptionTail));
     window.setAutoFillBackground(true);
@@ -264,7 +265,11 @@ ControlSet buildControls(QWidget& window)
         switch (entry.control) {
         case Control::Label2: w = c.Label2[i] = makeLabel(parent, entry); break;
         case Control::Frame1: w = c.Frame1 = makeFrame(parent); break;
-        case Control::Frame2: w = c.Frame2 = makeFrame(parent); break;
+        case Control::Frame2:
+            // The marks in this frame take its font as they are made.
+            w = c.Frame2 = makeFrame(parent);
+            w->setFont(fontFor(kRadioFont, installed));
+            break;
         case Control::Igrach: w = c.Igrach[i] = makeOption(parent, entry); break;
         case Control::Radio: w = c.Radio[i] = makeOption(parent, entry); break;
         case Control::Rezul: w = c.Rezul[i] = makeScoreBox(parent, entry); break;
@@ -288,11 +293,8 @@ ControlSet buildControls(QWidget& window)
     // geometry, they would be wrapped at the default width first.
     c.Text1->setPlainText(toQString(kRulesText));
     c.Igrach[0]->setChecked(true);
-    const QFont radioFont = fontFor(kRadioFont);
-    for (QRadioButton* r : c.Radio) {
-        r->setFont(radioFont);
+    for (QRadioButton* r : c.Radio)
         r->setEnabled(false);
-    }
 
     std::sort(byTabIndex.begin(), byTabIndex.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -1,3 +1,4 @@
+#include "font_configuration.h"
 #include "game_window.h"
 #include "icon.h"
 #include "layout.h"
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     // The game takes no command line: Qt sees only the program's name, so
     // that options such as -reverse or -stylesheet cannot change the window.
     int qtArgc = argc > 0 ? 1 : 0;
+    std::jthread fontConfiguration = ui::qt::startReadingFontConfiguration();
     QApplication app(qtArgc, argv);
     ui::qt::installBulgarianQtTexts(app);
     QApplication::setApplicationName(QStringLiteral("Morveta"));
@@ -18,6 +20,8 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(ui::qt::windowIcon());
     QGuiApplication::setDesktopFileName(ui::qt::toQString(ui::kAppId));
 
+    if (fontConfiguration.joinable())
+        fontConfiguration.join();
     ui::qt::MorvetaWindow window;
     window.show();
     return QApplication::exec();

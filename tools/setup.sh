@@ -43,7 +43,7 @@ MSG
 }
 
 # What building the game needs.
-MORVETA_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation doctest-dev
+MORVETA_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation doctest-dev
     qt6-translations-l10n)
 # What ./check adds: the static checkers, the fuzzing compiler, the package
 # validators, what the AT-SPI test runs on, and the Windows cross compiler,
