@@ -27,7 +27,8 @@ HistoryList::HistoryList(QWidget* parent) : QAbstractScrollArea(parent)
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
     registerHistoryAccessibility();
-    updateScrollRange();
+    // The scroll range follows the list's size and font (resize and font
+    // change events); an empty list needs none before it is shown.
 }
 
 void HistoryList::addItem(const QString& line)
