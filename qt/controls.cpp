@@ -247,13 +247,16 @@ void setValue(QRadioButton& option, bool selected)
 ControlSet buildControls(QWidget& window)
 {
     ControlSet c;
+    const QStringList installed = QFontDatabase::families();
+    window.setFont(fontFor(kWindowFont, installed));
     window.setFixedSize(toPixels(kClientArea).size());
     window.setWindowTitle(toQString(kWebAddress) + toQString(kCaptionTail));
     window.setAutoFillBackground(true);
     setBackColor(window, kWindowColour);
 
+    // Frames come first in the table, so their children find them built.
     std::vector<std::pair<int, QWidget*>> byTabIndex;
-    const auto make = [&](const ControlSpec& entry) {
+    for (const ControlSpec& entry : kControls) {
         QWidget* parent = &window;
         if (const auto frame = containerOf(entry.control))
             parent = *frame == Control::Frame1 ? c.Frame1 : c.Frame2;
@@ -262,7 +265,11 @@ ControlSet buildControls(QWidget& window)
         switch (entry.control) {
         case Control::Label2: w = c.Label2[i] = makeLabel(parent, entry); break;
         case Control::Frame1: w = c.Frame1 = makeFrame(parent); break;
-        case Control::Frame2: w = c.Frame2 = makeFrame(parent); break;
+        case Control::Frame2:
+            // The marks in this frame take its font as they are made.
+            w = c.Frame2 = makeFrame(parent);
+            w->setFont(fontFor(kRadioFont, installed));
+            break;
         case Control::Igrach: w = c.Igrach[i] = makeOption(parent, entry); break;
         case Control::Radio: w = c.Radio[i] = makeOption(parent, entry); break;
         case Control::Rezul: w = c.Rezul[i] = makeScoreBox(parent, entry); break;
@@ -280,21 +287,7 @@ ControlSet buildControls(QWidget& window)
         if (entry.colour)
             setBackColor(*w, *entry.colour);
         byTabIndex.emplace_back(entry.tabIndex, w);
-    };
-    // A score box lays its text out as it is made, and so needs the fonts;
-    // everything else is made first, while the font database may still be
-    // filling on another thread. Frames come first in the table, so their
-    // children find them built.
-    const auto laysOutWhenMade = [](const ControlSpec& e) { return e.control == Control::Rezul; };
-    for (const ControlSpec& entry : kControls)
-        if (!laysOutWhenMade(entry))
-            make(entry);
-    const QStringList installed = QFontDatabase::families();
-    window.setFont(fontFor(kWindowFont, installed));
-    c.Frame2->setFont(fontFor(kRadioFont, installed)); // the marks' font
-    for (const ControlSpec& entry : kControls)
-        if (laysOutWhenMade(entry))
-            make(entry);
+    }
 
     // The rules are laid out once, at their box's width: set before the
     // geometry, they would be wrapped at the default width first.

@@ -27,8 +27,7 @@ HistoryList::HistoryList(QWidget* parent) : QAbstractScrollArea(parent)
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
     registerHistoryAccessibility();
-    // The scroll range follows the list's size and font (resize and font
-    // change events); an empty list needs none before it is shown.
+    updateScrollRange();
 }
 
 void HistoryList::addItem(const QString& line)

@@ -1,4 +1,4 @@
-#include "font_preload.h"
+#include "font_configuration.h"
 #include "game_window.h"
 #include "icon.h"
 #include "layout.h"
@@ -12,15 +12,16 @@ int main(int argc, char* argv[])
     // The game takes no command line: Qt sees only the program's name, so
     // that options such as -reverse or -stylesheet cannot change the window.
     int qtArgc = argc > 0 ? 1 : 0;
-    const std::jthread configuration = ui::qt::startReadingFontConfiguration();
+    std::jthread fontConfiguration = ui::qt::startReadingFontConfiguration();
     QApplication app(qtArgc, argv);
-    const std::jthread database = ui::qt::startFillingFontDatabase(); // joined before app goes
     ui::qt::installBulgarianQtTexts(app);
     QApplication::setApplicationName(QStringLiteral("Morveta"));
     QApplication::setApplicationVersion(ui::qt::toQString(ui::kVersion));
     QApplication::setWindowIcon(ui::qt::windowIcon());
     QGuiApplication::setDesktopFileName(ui::qt::toQString(ui::kAppId));
 
+    if (fontConfiguration.joinable())
+        fontConfiguration.join();
     ui::qt::MorvetaWindow window;
     window.show();
     return QApplication::exec();

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <thread>
+
+namespace ui::qt {
+
+// Starts reading the system's font configuration (its files and font
+// caches) on a thread of its own, so that it overlaps the connection to the
+// display; join the thread before the first font is used. Where Qt does not
+// use fontconfig the thread does nothing.
+std::jthread startReadingFontConfiguration();
+
+} // namespace ui::qt
