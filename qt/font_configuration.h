@@ -6,8 +6,8 @@ namespace ui::qt {
 
 // Starts reading the system's font configuration (its files and font
 // caches) on a thread of its own, so that it overlaps the connection to the
-// display; join the thread before the first font is used. Where Qt does not
-// use fontconfig the thread does nothing.
+// display; join it before the first font is used. Where Qt does not use
+// fontconfig there is nothing to read, and no thread (not joinable).
 std::jthread startReadingFontConfiguration();
 
 } // namespace ui::qt
