@@ -31,7 +31,7 @@ QRect toPixels(Twips t)
             t.height / kTwipsPerPixel};
 }
 
-QString objectNameFor(const ControlSpec& entry)
+QString objectNameFor(const ControlEntry& entry)
 {
     const QString name = toQString(controlName(entry.control));
     return isArray(entry.control) ? QStringLiteral("%1(%2)").arg(name).arg(entry.index) : name;
@@ -64,14 +64,14 @@ protected:
     }
 };
 
-QRadioButton* makeOption(QWidget* parent, const ControlSpec& entry)
+QRadioButton* makeOption(QWidget* parent, const ControlEntry& entry)
 {
     auto* option = new OptionButton(toQString(entry.caption), parent);
     option->setAutoFillBackground(true);
     return option;
 }
 
-ColourButton* makeButton(QWidget* parent, const ControlSpec& entry)
+ColourButton* makeButton(QWidget* parent, const ControlEntry& entry)
 {
     auto* button = new ColourButton(toQString(entry.caption), parent);
     button->setAutoDefault(false);
@@ -79,7 +79,7 @@ ColourButton* makeButton(QWidget* parent, const ControlSpec& entry)
     return button;
 }
 
-QLabel* makeLabel(QWidget* parent, const ControlSpec& entry)
+QLabel* makeLabel(QWidget* parent, const ControlEntry& entry)
 {
     auto* label = new QLabel(toQString(entry.caption), parent);
     label->setAlignment(Qt::AlignCenter);
@@ -105,7 +105,7 @@ protected:
     }
 };
 
-QLineEdit* makeScoreBox(QWidget* parent, const ControlSpec& entry)
+QLineEdit* makeScoreBox(QWidget* parent, const ControlEntry& entry)
 {
     auto* box = new ScoreBox(toQString(entry.caption), parent);
     box->setAlignment(Qt::AlignCenter);
@@ -150,7 +150,7 @@ QWidget* makeFrame(QWidget* parent)
     return frame;
 }
 
-QFont fontFor(const FontSpec& entry, const QStringList& installed)
+QFont fontFor(const FontEntry& entry, const QStringList& installed)
 {
     // The first installed family alone: a missing one in a list of families
     // costs Qt a search for fallbacks.
@@ -256,7 +256,7 @@ ControlSet buildControls(QWidget& window)
 
     // Frames come first in the table, so their children find them built.
     std::vector<std::pair<int, QWidget*>> byTabIndex;
-    for (const ControlSpec& entry : kControls) {
+    for (const ControlEntry& entry : kControls) {
         QWidget* parent = &window;
         if (const auto frame = containerOf(entry.control))
             parent = *frame == Control::Frame1 ? c.Frame1 : c.Frame2;

@@ -71,7 +71,7 @@ constexpr std::optional<Control> containerOf(Control c)
     return std::nullopt;
 }
 
-struct ControlSpec {
+struct ControlEntry {
     Control control;
     int index;                // position in its control array; 0 for a single control
     Twips rect;               // relative to the container's client area
@@ -84,7 +84,7 @@ struct ControlSpec {
 };
 
 // clang-format off
-inline constexpr std::array<ControlSpec, 19> kControls{{
+inline constexpr std::array<ControlEntry, 19> kControls{{
     {Control::Label2, 0, {1560, 0, 4695, 375}, "Морвета - камък, ножица, хартия", "", kLabelColour, 14, ""},
     {Control::Label2, 2, {120, 480, 1815, 375}, "Кой играе първи", "", kLabelColour, 17, ""},
     {Control::Label2, 1, {2160, 480, 975, 375}, "Резултат", "", kLabelColour, 15, ""},
@@ -127,14 +127,14 @@ constexpr int arraySize(Control c)
 constexpr bool tableIsWellFormed()
 {
     for (std::size_t i = 0; i < kControls.size(); ++i) {
-        const ControlSpec& a = kControls[i];
+        const ControlEntry& a = kControls[i];
         if (a.index < 0 || a.index >= arraySize(a.control))
             return false;
         if (a.tabIndex < 0 || a.tabIndex >= int(kControls.size()))
             return false;
         bool containerSeen = !containerOf(a.control).has_value();
         for (std::size_t j = 0; j < kControls.size(); ++j) {
-            const ControlSpec& b = kControls[j];
+            const ControlEntry& b = kControls[j];
             if (j != i && b.control == a.control && b.index == a.index)
                 return false;
             if (j != i && b.tabIndex == a.tabIndex)
@@ -165,15 +165,15 @@ inline constexpr std::string_view kAppId = MORVETA_APP_ID;
 // The version the program and its packages carry, such as "1.00".
 inline constexpr std::string_view kVersion = MORVETA_VERSION;
 
-struct FontSpec {
+struct FontEntry {
     std::array<std::string_view, 4> families; // the first that is installed is used
     double pointSize = 0;
     bool serif = false;
 };
 
-inline constexpr FontSpec kWindowFont{
+inline constexpr FontEntry kWindowFont{
     {"Times New Roman", "Liberation Serif", "Tinos", "Nimbus Roman"}, 12.0, true};
-inline constexpr FontSpec kRadioFont{
+inline constexpr FontEntry kRadioFont{
     {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial"}, 8.25, false};
 
 // The rules shown in Text1: five lines, each ending in CR LF. Line 1 has two

@@ -64,11 +64,11 @@ SIZE outerSize(int dpi)
     return {r.right - r.left, r.bottom - r.top};
 }
 
-HFONT makeFont(const FontSpec& spec, int dpi)
+HFONT makeFont(const FontEntry& entry, int dpi)
 {
     LOGFONTW font{};
     // Points to pixels, in hundredths so that 8.25 pt stays exact.
-    font.lfHeight = -MulDiv(int(std::lround(spec.pointSize * 100)), dpi, 7200);
+    font.lfHeight = -MulDiv(int(std::lround(entry.pointSize * 100)), dpi, 7200);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = RUSSIAN_CHARSET;
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;
@@ -76,8 +76,8 @@ HFONT makeFont(const FontSpec& spec, int dpi)
     font.lfQuality = DEFAULT_QUALITY;
     // Without the family bits, a system that lacks the face may pick one of
     // the other kind.
-    font.lfPitchAndFamily = BYTE(VARIABLE_PITCH | (spec.serif ? FF_ROMAN : FF_SWISS));
-    const std::wstring face = toWide(spec.families[0]);
+    font.lfPitchAndFamily = BYTE(VARIABLE_PITCH | (entry.serif ? FF_ROMAN : FF_SWISS));
+    const std::wstring face = toWide(entry.families[0]);
     face.copy(font.lfFaceName, LF_FACESIZE - 1);
     return CreateFontIndirectW(&font);
 }
@@ -190,16 +190,16 @@ void MorvetaWindow::createControls(HINSTANCE instance)
     });
 
     for (const std::size_t i : order) {
-        const ControlSpec& spec = kControls[i];
+        const ControlEntry& entry = kControls[i];
         HWND parent = hwnd_;
-        if (const auto frame = containerOf(spec.control))
+        if (const auto frame = containerOf(entry.control))
             parent = slots_[positionOf(*frame, 0)].hwnd;
 
         const wchar_t* windowClass = L"BUTTON";
         DWORD style = WS_CHILD | WS_VISIBLE;
         DWORD exStyle = 0;
-        std::wstring text = toWide(spec.caption);
-        switch (spec.control) {
+        std::wstring text = toWide(entry.caption);
+        switch (entry.control) {
         case Control::Label2:
             windowClass = L"STATIC";
             style |= SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | WS_GROUP;
@@ -210,7 +210,9 @@ void MorvetaWindow::createControls(HINSTANCE instance)
             style |= WS_CLIPCHILDREN | WS_GROUP;
             exStyle |= WS_EX_CONTROLPARENT;
             break;
-        case Control::Igrach: style |= BS_AUTORADIOBUTTON | (spec.index == 0 ? WS_GROUP : 0); break;
+        case Control::Igrach:
+            style |= BS_AUTORADIOBUTTON | (entry.index == 0 ? WS_GROUP : 0);
+            break;
         case Control::Radio: style |= BS_RADIOBUTTON | WS_DISABLED | WS_GROUP; break;
         case Control::Buton:
         case Control::Nachalo: style |= BS_OWNERDRAW | WS_TABSTOP | WS_GROUP; break;
@@ -383,13 +385,13 @@ void MorvetaWindow::onCommand(int id, int code)
     const int position = id - kFirstControlId;
     if (position < 0 || position >= int(kControls.size()) || !isClick(code))
         return;
-    const ControlSpec& spec = kControls[std::size_t(position)];
-    switch (spec.control) {
-    case Control::Buton: handlers_.Buton_Click(spec.index); break;
-    case Control::Nachalo: handlers_.Nachalo_Click(spec.index); break;
+    const ControlEntry& entry = kControls[std::size_t(position)];
+    switch (entry.control) {
+    case Control::Buton: handlers_.Buton_Click(entry.index); break;
+    case Control::Nachalo: handlers_.Nachalo_Click(entry.index); break;
     case Control::Igrach:
         updateTabStops();
-        handlers_.Igrach_Click(spec.index);
+        handlers_.Igrach_Click(entry.index);
         break;
     default: break;
     }
@@ -397,10 +399,10 @@ void MorvetaWindow::onCommand(int id, int code)
 
 void MorvetaWindow::drawButton(const DRAWITEMSTRUCT& item) const
 {
-    const ControlSpec* spec = specOf(item.hwndItem);
-    if (!spec)
+    const ControlEntry* entry = specOf(item.hwndItem);
+    if (!entry)
         return;
-    const Slot& slot = slots_[std::size_t(spec - kControls.data())];
+    const Slot& slot = slots_[std::size_t(entry - kControls.data())];
     HDC dc = item.hDC;
     RECT r = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
@@ -441,14 +443,14 @@ void MorvetaWindow::drawButton(const DRAWITEMSTRUCT& item) const
 
 HBRUSH MorvetaWindow::colourFor(HWND control, HDC dc) const
 {
-    const ControlSpec* spec = specOf(control);
-    if (!spec)
+    const ControlEntry* entry = specOf(control);
+    if (!entry)
         return nullptr;
-    const Slot& slot = slots_[std::size_t(spec - kControls.data())];
+    const Slot& slot = slots_[std::size_t(entry - kControls.data())];
     if (!slot.brush) {
         // The rules box is read-only, which would make it grey: it keeps the
         // system's window colour, as the history does.
-        if (spec->control != Control::Text1)
+        if (entry->control != Control::Text1)
             return nullptr;
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
@@ -482,7 +484,7 @@ MorvetaWindow::Slot* MorvetaWindow::find(app::ControlId id)
     return i < slots_.size() ? &slots_[i] : nullptr;
 }
 
-const ControlSpec* MorvetaWindow::specOf(HWND hwnd) const
+const ControlEntry* MorvetaWindow::specOf(HWND hwnd) const
 {
     for (std::size_t i = 0; i < slots_.size(); ++i)
         if (slots_[i].hwnd == hwnd)

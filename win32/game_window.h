@@ -78,7 +78,7 @@ private:
 
     const Slot* find(app::ControlId id) const;
     Slot* find(app::ControlId id);
-    const ControlSpec* specOf(HWND hwnd) const;
+    const ControlEntry* specOf(HWND hwnd) const;
 
     HWND hwnd_ = nullptr;
     int dpi_ = 96;

@@ -29,7 +29,7 @@ public:
 
     FakeWindow()
     {
-        for (const ui::ControlSpec& c : ui::kControls) {
+        for (const ui::ControlEntry& c : ui::kControls) {
             const auto key = std::make_pair(c.control, c.index);
             if (c.colour)
                 state.colours[key] = *c.colour;
