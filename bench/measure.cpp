@@ -116,13 +116,12 @@ int main(int argc, char* argv[])
         const int width = std::min<int>(g->width, screen->width_in_pixels - g->x);
         const int left = g->x, top = g->y + g->height / 2;
         std::free(g);
-        std::vector<std::uint8_t> unpainted;
-        for (int col = 0; col < width; ++col)
-            for (std::size_t b = 0; b < bytesPerPixel; ++b)
-                unpainted.push_back(before[((std::size_t(top) * screen->width_in_pixels) +
-                                            std::size_t(left + col)) *
-                                               bytesPerPixel +
-                                           b]);
+        const auto row =
+            before.begin() +
+            std::ptrdiff_t((std::size_t(top) * screen->width_in_pixels + std::size_t(left)) *
+                           bytesPerPixel);
+        const std::vector<std::uint8_t> unpainted(
+            row, row + std::ptrdiff_t(std::size_t(width) * bytesPerPixel));
         while (std::chrono::steady_clock::now() - start < std::chrono::seconds(5)) {
             if (pixels(x, root, std::int16_t(left), std::int16_t(top), std::uint16_t(width), 1) !=
                 unpainted) {
