@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,16 +20,22 @@
 #include <qdrawutil.h>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace ui::qt {
 
 namespace {
 
-QRect toPixels(Twips t)
+// The rectangle in the widget's logical pixels: twips follow the screen's
+// logical dpi, as fonts in points do, and Qt scales logical pixels further
+// by the device-pixel ratio.
+QRect toPixels(Twips t, const QWidget& w)
 {
-    return {t.left / kTwipsPerPixel, t.top / kTwipsPerPixel, t.width / kTwipsPerPixel,
-            t.height / kTwipsPerPixel};
+    const int x = w.logicalDpiX();
+    const int y = w.logicalDpiY();
+    return {ui::toPixels(t.left, x), ui::toPixels(t.top, y), ui::toPixels(t.width, x),
+            ui::toPixels(t.height, y)};
 }
 
 QString objectNameFor(const ControlEntry& entry)
@@ -150,24 +157,63 @@ QWidget* makeFrame(QWidget* parent)
     return frame;
 }
 
-QFont fontFor(const FontEntry& entry, const QStringList& installed)
+// The design's face, or where none of its families is installed the
+// desktop's own serif or sans-serif face. The first installed family alone:
+// a missing one in a list of families costs Qt a search for fallbacks.
+QFont fontFor(const FontEntry& entry, const QStringList& installed, bool* fallback = nullptr)
 {
-    // The first installed family alone: a missing one in a list of families
-    // costs Qt a search for fallbacks.
-    QStringList families;
+    QString family = entry.serif ? QStringLiteral("serif") : QStringLiteral("sans-serif");
+    bool designed = false;
     for (std::string_view f : entry.families)
         if (installed.contains(toQString(f), Qt::CaseInsensitive)) {
-            families << toQString(f);
+            family = toQString(f);
+            designed = true;
             break;
         }
+    if (fallback)
+        *fallback = !designed;
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies({family});
     font.setStyleHint(entry.serif ? QFont::Serif : QFont::SansSerif);
     font.setPointSizeF(entry.pointSize);
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
+    return font;
+}
+
+// The width a caption may take in its control: a label's whole width, a
+// button's inside its bevel, an option's beside its indicator.
+int captionRoom(const ControlEntry& entry, const QWidget& window)
+{
+    const int width = toPixels(entry.rect, window).width();
+    switch (entry.control) {
+    case Control::Label2: return width - 2;
+    case Control::Buton:
+    case Control::Nachalo: return width - 6;
+    case Control::Igrach:
+        return width - window.style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) -
+               window.style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) - 2;
+    default: return std::numeric_limits<int>::max();
+    }
+}
+
+// A face that stands in for the design's is often wider (DejaVu Serif is a
+// quarter wider than Times New Roman): narrowed until every caption fits, at
+// the same point size.
+QFont fitCaptions(QFont font, const QWidget& window)
+{
+    constexpr int kNarrowest = 50; // per cent of the face's own width
+    for (int stretch = 100; stretch >= kNarrowest; stretch -= 5) {
+        font.setStretch(stretch);
+        const QFontMetrics metrics(font, &window);
+        const bool fits = std::all_of(kControls.begin(), kControls.end(), [&](const auto& e) {
+            return metrics.horizontalAdvance(toQString(e.caption)) <= captionRoom(e, window);
+        });
+        if (fits)
+            break;
+    }
     return font;
 }
 
@@ -244,12 +290,21 @@ void setValue(QRadioButton& option, bool selected)
     option.setAutoExclusive(exclusive);
 }
 
+void layOut(QWidget& window, const ControlSet& controls)
+{
+    window.setFixedSize(toPixels(kClientArea, window).size());
+    for (std::size_t i = 0; i < kControls.size(); ++i)
+        if (QWidget* w = controls.inTableOrder[i])
+            w->setGeometry(toPixels(kControls[i].rect, window));
+}
+
 ControlSet buildControls(QWidget& window)
 {
     ControlSet c;
     const QStringList installed = QFontDatabase::families();
-    window.setFont(fontFor(kWindowFont, installed));
-    window.setFixedSize(toPixels(kClientArea).size());
+    bool fallback = false;
+    const QFont windowFont = fontFor(kWindowFont, installed, &fallback);
+    window.setFont(fallback ? fitCaptions(windowFont, window) : windowFont);
     window.setWindowTitle(toQString(kWebAddress) + toQString(kCaptionTail));
     window.setAutoFillBackground(true);
     setBackColor(window, kWindowColour);
@@ -279,7 +334,7 @@ ControlSet buildControls(QWidget& window)
         case Control::Text1: w = c.Text1 = makeRules(parent); break;
         }
         w->setObjectName(objectNameFor(entry));
-        w->setGeometry(toPixels(entry.rect));
+        c.inTableOrder[std::size_t(&entry - kControls.data())] = w;
         if (!entry.spokenName.empty())
             w->setAccessibleName(toQString(entry.spokenName));
         if (!entry.description.empty())
@@ -289,6 +344,7 @@ ControlSet buildControls(QWidget& window)
         byTabIndex.emplace_back(entry.tabIndex, w);
     }
 
+    layOut(window, c);
     // The rules are laid out once, at their box's width: set before the
     // geometry, they would be wrapped at the default width first.
     c.Text1->setPlainText(toQString(kRulesText));

@@ -42,11 +42,17 @@ struct ControlSet {
     QPlainTextEdit* Text1 = nullptr;
     QWidget* Frame1 = nullptr;
     QWidget* Frame2 = nullptr;
+    // The same widgets in the order of the layout table's rows.
+    std::array<QWidget*, kControls.size()> inTableOrder{};
 };
 
 // Builds every control of the table into the window, gives the window its
 // size, colour, font and caption, and sets the tab order.
 ControlSet buildControls(QWidget& window);
+
+// Gives the window and every control its size and place at the logical dpi
+// of the window's screen.
+void layOut(QWidget& window, const ControlSet& controls);
 
 // The colour a control shows behind its content, whatever its kind.
 QColor backColor(const QWidget& w);

@@ -4,9 +4,12 @@
 #include "random_source.h"
 #include "text.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
 
 #include <limits>
 
@@ -25,14 +28,17 @@ std::unique_ptr<app::RandomSource> orClock(std::unique_ptr<app::RandomSource> ra
     return random ? std::move(random) : std::make_unique<app::ClockRandom>();
 }
 
+// A window of its own: a title, the system menu and Close; no Minimise or
+// Maximise, and a fixed size.
+constexpr Qt::WindowFlags kTopLevel = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                      Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                      Qt::MSWindowsFixedSizeDialogHint;
+
 } // namespace
 
 MorvetaWindow::MorvetaWindow(std::unique_ptr<app::RandomSource> random, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
-      ControlSet(buildControls(*this)), random_(orClock(std::move(random))),
-      handlers_(*this, *random_)
+    : QWidget(parent, parent ? Qt::Widget : kTopLevel), ControlSet(buildControls(*this)),
+      random_(orClock(std::move(random))), handlers_(*this, *random_)
 {
     setObjectName(QStringLiteral("Morveta"));
 
@@ -51,8 +57,33 @@ MorvetaWindow::MorvetaWindow(std::unique_ptr<app::RandomSource> random, QWidget*
     connect(&Timer1, &QTimer::timeout, this, [this] { handlers_.Timer1_Timer(); });
     Timer1.start();
 
+    // The usual ways out of a desktop program, beside Alt+F4.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this] { window()->close(); });
+    }
+
+    followScreen();
     handlers_.Form_Load();
     Buton[0]->setFocus(Qt::OtherFocusReason);
+}
+
+bool MorvetaWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal)
+        followScreen();
+    return QWidget::event(event);
+}
+
+void MorvetaWindow::followScreen()
+{
+    disconnect(dpiWatch_);
+    if (const QScreen* s = screen())
+        dpiWatch_ =
+            connect(s, &QScreen::logicalDotsPerInchChanged, this, [this] { layOut(*this, *this); });
+    layOut(*this, *this);
 }
 
 MorvetaWindow::~MorvetaWindow() = default;

@@ -36,12 +36,19 @@ public:
     bool timerEnabled() const override;
     void setTimerEnabled(bool enabled) override;
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    // Lays the window out at its screen's logical dpi, now and whenever that
+    // changes or the window moves to another screen.
+    void followScreen();
     // The labels, buttons, options and score boxes, whose colour the game sets.
     QWidget* coloured(app::ControlId id) const;
     QRadioButton* optionAt(app::ControlId id) const;
     QLineEdit* boxAt(app::ControlId id) const;
 
+    QMetaObject::Connection dpiWatch_;
     std::unique_ptr<app::RandomSource> random_;
     QTimer Timer1;
     Morveta handlers_;

@@ -150,9 +150,17 @@ void HistoryList::paintEvent(QPaintEvent* event)
         if (selected && hasFocus())
             drawFocusFrame(painter, r, palette().color(QPalette::HighlightedText));
     }
-    // With no line selected, as in an empty list, the focus stands on the first row.
     if (hasFocus() && current_ < 0)
-        drawFocusFrame(painter, rowRect(first), palette().color(QPalette::Text));
+        drawFocusFrame(painter, focusRect(), palette().color(QPalette::Text));
+}
+
+QRect HistoryList::focusRect() const
+{
+    if (current_ >= 0)
+        return rowRect(current_);
+    // With no line selected the focus stands on the first visible row; an
+    // empty list shows it where its first line will be.
+    return {0, 0, viewport()->width(), rowHeight()};
 }
 
 void HistoryList::mousePressEvent(QMouseEvent* event)
@@ -190,13 +198,13 @@ void HistoryList::resizeEvent(QResizeEvent* event)
 void HistoryList::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
-    viewport()->update(rowRect(current_ >= 0 ? current_ : firstVisibleRow()));
+    viewport()->update(focusRect());
 }
 
 void HistoryList::focusOutEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusOutEvent(event);
-    viewport()->update(rowRect(current_ >= 0 ? current_ : firstVisibleRow()));
+    viewport()->update(focusRect());
 }
 
 void HistoryList::changeEvent(QEvent* event)

@@ -46,6 +46,8 @@ protected:
 
 private:
     int firstVisibleRow() const;
+    // Where the focus frame stands: the current line, or the first row.
+    QRect focusRect() const;
     int rowHeight() const;
     int rowsPerPage() const;
     void updateScrollRange();

@@ -24,9 +24,16 @@ inline constexpr Rgb kClearColour{255, 0, 0};
 inline constexpr Rgb kNewColour{0, 255, 0};
 inline constexpr Rgb kWindowColour{128, 128, 255};
 
-// 1440 twips are an inch; 15 of them are one logical pixel at 96 dpi, and Qt
-// scales logical pixels on denser screens.
-inline constexpr int kTwipsPerPixel = 15;
+// 1440 twips are an inch: 15 of them are one pixel at 96 dpi.
+inline constexpr int kTwipsPerInch = 1440;
+
+// Pixels at dpi for a length in twips (0 or more), rounded to the nearest
+// pixel with halves away from zero, so that 7830 twips are 653 pixels at 120 dpi.
+constexpr int toPixels(int twips, int dpi)
+{
+    const long long scaled = static_cast<long long>(twips) * dpi;
+    return static_cast<int>((scaled + kTwipsPerInch / 2) / kTwipsPerInch);
+}
 
 struct Twips {
     int left = 0, top = 0, width = 0, height = 0;

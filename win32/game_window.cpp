@@ -55,7 +55,7 @@ int windowDpi(HWND hwnd)
 // The outer size of a window whose client area is the design's at dpi.
 SIZE outerSize(int dpi)
 {
-    RECT r{0, 0, MulDiv(kClientArea.width, dpi, 1440), MulDiv(kClientArea.height, dpi, 1440)};
+    RECT r{0, 0, ui::toPixels(kClientArea.width, dpi), ui::toPixels(kClientArea.height, dpi)};
     using AdjustFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
     if (const auto adjust = user32<AdjustFn>("AdjustWindowRectExForDpi"))
         adjust(&r, kWindowStyle, FALSE, 0, UINT(dpi));
@@ -257,8 +257,8 @@ void MorvetaWindow::applyDpi(int dpi)
     SendMessageW(hwnd_, WM_SETFONT, WPARAM(windowFont_), FALSE);
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const Twips& t = kControls[i].rect;
-        SetWindowPos(slots_[i].hwnd, nullptr, MulDiv(t.left, dpi, 1440), MulDiv(t.top, dpi, 1440),
-                     MulDiv(t.width, dpi, 1440), MulDiv(t.height, dpi, 1440),
+        SetWindowPos(slots_[i].hwnd, nullptr, ui::toPixels(t.left, dpi), ui::toPixels(t.top, dpi),
+                     ui::toPixels(t.width, dpi), ui::toPixels(t.height, dpi),
                      SWP_NOZORDER | SWP_NOACTIVATE);
         const HFONT font = kControls[i].control == Control::Radio ? radioFont_ : windowFont_;
         SendMessageW(slots_[i].hwnd, WM_SETFONT, WPARAM(font), TRUE);
@@ -313,8 +313,8 @@ void MorvetaWindow::fitClientArea(const POINT* topLeft)
 {
     // The border and title bar are what the system draws now, whatever the
     // DPI it was asked about: measure them rather than trust the estimate.
-    const int width = MulDiv(kClientArea.width, dpi_, 1440);
-    const int height = MulDiv(kClientArea.height, dpi_, 1440);
+    const int width = ui::toPixels(kClientArea.width, dpi_);
+    const int height = ui::toPixels(kClientArea.height, dpi_);
     RECT outer;
     RECT client;
     GetWindowRect(hwnd_, &outer);

@@ -51,6 +51,8 @@ private slots:
     void tabVisitsTheFocusableControlsInOrder();
     void radioButtonsIgnoreClicks();
     void noButtonAnswersEnterOrEscape();
+    void ctrlQAndCtrlWClose_data();
+    void ctrlQAndCtrlWClose();
     void icoFileMatchesThePixelMap();
     void rulesTakeNoComposedText();
     void focusShowsOnEveryTabStop_data();
@@ -408,6 +410,39 @@ void TestWindow::noButtonAnswersEnterOrEscape()
     QVERIFY(window->timer().isActive());
 }
 
+void TestWindow::ctrlQAndCtrlWClose_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("Ctrl+Q on a move")
+        << "Buton(1)" << int(Qt::Key_Q) << Qt::KeyboardModifiers(Qt::ControlModifier) << true;
+    QTest::newRow("Ctrl+W in a score box")
+        << "Rezul(0)" << int(Qt::Key_W) << Qt::KeyboardModifiers(Qt::ControlModifier) << true;
+    QTest::newRow("Ctrl+Q in the rules")
+        << "Text1" << int(Qt::Key_Q) << Qt::KeyboardModifiers(Qt::ControlModifier) << true;
+    QTest::newRow("Escape") << "Buton(0)" << int(Qt::Key_Escape) << Qt::KeyboardModifiers()
+                            << false;
+    QTest::newRow("Enter in a score box")
+        << "Rezul(1)" << int(Qt::Key_Return) << Qt::KeyboardModifiers() << false;
+    QTest::newRow("a plain Q") << "Rezul(1)" << int(Qt::Key_Q) << Qt::KeyboardModifiers() << false;
+}
+
+void TestWindow::ctrlQAndCtrlWClose()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, closes);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QWidget* w = control(*window, focus);
+    w->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w, Qt::Key(key), modifiers);
+    QCOMPARE(window->isVisible(), !closes);
+}
+
 void TestWindow::icoFileMatchesThePixelMap()
 {
     QFile file(qEnvironmentVariable("MORVETA_SOURCE_DIR") + "/app/morveta.ico");
@@ -539,8 +574,23 @@ void TestWindow::focusShowsOnEveryTabStop()
     const QImage after = screen(*window);
     const bool boxed = name == "Rezultat" || name == "Text1";
     const QColor face = boxed ? w->palette().color(QPalette::Base) : ui::qt::backColor(*w);
-    const double shown = strongestContrast(after, before, areaOf(*window, *w), face);
+    // The history's focus shows inside it, on the line or where the first
+    // line will be, and not only on its frame, which some styles leave alone.
+    const QWidget* area =
+        name == "Rezultat" ? control<ui::qt::HistoryList>(*window, name)->viewport() : w;
+    const double shown = strongestContrast(after, before, areaOf(*window, *area), face);
     QVERIFY2(shown >= 3.0, qPrintable(QStringLiteral("focus contrast %1").arg(shown)));
+    // The history's frame, not a stray dot: at least a dotted line across it.
+    // (The rules show their focus by their caret.)
+    if (name != "Rezultat")
+        return;
+    int changed = 0;
+    const QRect r = areaOf(*window, *area);
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            changed += after.pixel(x, y) != before.pixel(x, y);
+    QVERIFY2(changed >= r.width() / 2,
+             qPrintable(QStringLiteral("%1 pixels changed").arg(changed)));
 }
 
 void TestWindow::textStaysReadableUnderADarkScheme()
