@@ -1,5 +1,6 @@
 #include "font_configuration.h"
 #include "game_window.h"
+#include "title_bar.h"
 #include "icon.h"
 #include "layout.h"
 #include "text.h"
@@ -22,7 +23,7 @@ int main(int argc, char* argv[])
 
     if (fontConfiguration.joinable())
         fontConfiguration.join();
-    ui::qt::MorvetaWindow window;
-    window.show();
+    const std::unique_ptr<QWidget> window = ui::qt::makeTopLevelWindow();
+    window->show();
     return QApplication::exec();
 }

@@ -30,11 +30,15 @@ morveta_need() {
     fi
     if ! command -v cmake >/dev/null 2>&1; then
         cat >&2 <<'MSG'
-This system has no apt-get. Please install CMake 3.16 or newer, a C++20 compiler
-and Qt 6 (Widgets and Test), for example:
-  Fedora:  sudo dnf install cmake gcc-c++ qt6-qtbase-devel liberation-fonts
-  Arch:    sudo pacman -S cmake gcc qt6-base ttf-liberation
-  macOS:   brew install cmake qt
+This system has no apt-get. Please install CMake 3.21 or newer, a C++20 compiler,
+Qt 6.3 or newer (Widgets; Test for the tests) with its translations and, on
+Linux, its Wayland plugin, fontconfig and Wayland's client library, and a serif
+face metric-compatible with Times New Roman, for example:
+  Fedora:  sudo dnf install cmake gcc-c++ qt6-qtbase-devel qt6-qttranslations qt6-qtwayland
+               fontconfig-devel wayland-devel liberation-serif-fonts liberation-sans-fonts
+  Arch:    sudo pacman -S cmake gcc qt6-base qt6-translations qt6-wayland fontconfig wayland
+               ttf-liberation
+  macOS:   brew install cmake qt       (the system has Times New Roman; no Wayland there)
 then run this command again.
 MSG
         return 1
@@ -42,13 +46,17 @@ MSG
     return 0
 }
 
-# What building the game needs.
-MORVETA_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation doctest-dev
-    qt6-translations-l10n)
-# What ./check adds: the static checkers, the fuzzing compiler, the package
-# validators, what the AT-SPI test runs on, and the Windows cross compiler,
-# Wine and NSIS for the Windows program.
-MORVETA_CHECK_PACKAGES=(clang-tidy clang-format cppcheck clang-14 libclang-rt-14-dev
+# What building and playing the game need: the compiler and Qt, fontconfig and
+# Wayland's client library, the design's faces, Qt's Bulgarian texts and its
+# Wayland plugin.
+MORVETA_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev libfontconfig-dev libwayland-dev
+    fonts-liberation qt6-translations-l10n qt6-wayland)
+# What the tests and ./check add: doctest, the compositor and the stand-in
+# face some tests run with, the static checkers, the fuzzing compiler, the
+# package validators, what the AT-SPI test runs on, and the Windows cross
+# compiler, Wine and NSIS for the Windows program.
+MORVETA_CHECK_PACKAGES=(doctest-dev weston fonts-dejavu-core
+    clang-tidy clang-format cppcheck clang-14 libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64
     xvfb xauth dbus at-spi2-core python3-pyatspi
     g++-mingw-w64-x86-64-posix wine64 nsis)

@@ -1,0 +1,138 @@
+#include "title_bar.h"
+
+#include "controls.h"
+#include "game_window.h"
+#include "wayland_decorations.h"
+
+#include <QGuiApplication>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace ui::qt {
+
+namespace {
+
+constexpr int kBorder = 1;       // around the whole window, so that it stands out
+constexpr int kPadding = 4;      // between the bar's edges and what it shows
+constexpr int kButtonMargin = 8; // around the cross, inside its button
+
+QPalette::ColorGroup groupOf(const QWidget& w)
+{
+    return w.isActiveWindow() ? QPalette::Active : QPalette::Inactive;
+}
+
+} // namespace
+
+CloseButton::CloseButton(QWidget* parent) : QAbstractButton(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(QStringLiteral("Затвори"));
+    setToolTip(QStringLiteral("Затвори"));
+}
+
+QSize CloseButton::sizeHint() const
+{
+    const int side = fontMetrics().height() + kButtonMargin;
+    return {side, side};
+}
+
+void CloseButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (isDown() || underMouse())
+        painter.fillRect(rect(), palette().color(groupOf(*this), QPalette::Midlight));
+    QPen pen(palette().color(groupOf(*this), QPalette::WindowText), 2);
+    painter.setPen(pen);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF cross =
+        QRectF(rect()).adjusted(width() * 0.3, height() * 0.3, -width() * 0.3, -height() * 0.3);
+    painter.drawLine(cross.topLeft(), cross.bottomRight());
+    painter.drawLine(cross.bottomLeft(), cross.topRight());
+}
+
+TitleBar::TitleBar(QWidget* window) : QWidget(window), close_(new CloseButton(this))
+{
+    setObjectName(QStringLiteral("TitleBar"));
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Window);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(kPadding, kPadding / 2, kPadding, kPadding / 2);
+    row->addStretch();
+    row->addWidget(close_);
+    connect(close_, &QAbstractButton::clicked, this, [this] { this->window()->close(); });
+}
+
+QSize TitleBar::sizeHint() const { return {0, close_->sizeHint().height() + kPadding}; }
+
+void TitleBar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const int side = height() - kPadding;
+    int left = kPadding;
+    const QIcon icon = window()->windowIcon();
+    if (!icon.isNull()) {
+        icon.paint(&painter, QRect(left, kPadding / 2, side, side));
+        left += side + kPadding;
+    }
+    const QRect text(left, 0, close_->x() - kPadding - left, height());
+    painter.setPen(palette().color(groupOf(*this), QPalette::WindowText));
+    painter.drawText(
+        text, Qt::AlignLeft | Qt::AlignVCenter,
+        fontMetrics().elidedText(window()->windowTitle(), Qt::ElideRight, text.width()));
+}
+
+void TitleBar::mousePressEvent(QMouseEvent* event)
+{
+    // The compositor moves the window. A double-click, which on some
+    // desktops maximises, does nothing here.
+    if (event->button() == Qt::LeftButton && window()->windowHandle())
+        window()->windowHandle()->startSystemMove();
+    event->accept();
+}
+
+void TitleBar::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange || event->type() == QEvent::WindowTitleChange)
+        update();
+}
+
+TitledWindow::TitledWindow()
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), bar_(new TitleBar(this)),
+      game_(new MorvetaWindow(nullptr, this))
+{
+    setObjectName(QStringLiteral("TitledWindow"));
+    setWindowTitle(game_->windowTitle());
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(kBorder, kBorder, kBorder, kBorder);
+    column->setSpacing(0);
+    // As large as the game and the bar, and no larger or smaller.
+    column->setSizeConstraint(QLayout::SetFixedSize);
+    column->addWidget(bar_);
+    column->addWidget(game_);
+}
+
+void TitledWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+bool needsOwnTitleBar()
+{
+    return QGuiApplication::platformName().startsWith(QStringLiteral("wayland")) &&
+           !compositorOffersTitleBars();
+}
+
+std::unique_ptr<QWidget> makeTopLevelWindow()
+{
+    if (needsOwnTitleBar())
+        return std::make_unique<TitledWindow>();
+    return std::make_unique<MorvetaWindow>();
+}
+
+} // namespace ui::qt

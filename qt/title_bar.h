@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+
+namespace ui::qt {
+
+class MorvetaWindow;
+
+// The Close button of the game's own title bar: a cross in the bar's text colour.
+class CloseButton : public QAbstractButton {
+public:
+    explicit CloseButton(QWidget* parent);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A title bar drawn by the program, for compositors that leave the title bar
+// to their clients (weston, GNOME) and would otherwise get Qt's own, with its
+// Minimise and Maximise buttons. It shows the icon, the window's title and a
+// Close button; dragging it moves the window. Nothing in it maximises,
+// minimises or resizes: the window keeps its size.
+class TitleBar : public QWidget {
+public:
+    explicit TitleBar(QWidget* window);
+    QSize sizeHint() const override;
+    QAbstractButton* closeButton() const { return close_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    CloseButton* close_;
+};
+
+// The game in a frameless top-level window under its own title bar.
+class TitledWindow : public QWidget {
+public:
+    TitledWindow();
+    MorvetaWindow& game() const { return *game_; }
+    TitleBar& titleBar() const { return *bar_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    TitleBar* bar_;
+    MorvetaWindow* game_;
+};
+
+// Whether the program must draw its own title bar: on Wayland, where the
+// compositor offers no server-side decorations.
+bool needsOwnTitleBar();
+
+// The game's top-level window as this desktop wants it: the game window
+// itself, with the title bar the window system draws, or the game under the
+// program's own title bar.
+std::unique_ptr<QWidget> makeTopLevelWindow();
+
+} // namespace ui::qt

@@ -1,0 +1,107 @@
+// The game on a Wayland compositor that leaves title bars to its clients
+// (weston, as GNOME does): run by wayland/run.sh against a headless weston.
+// The program draws its own bar, with Close only, and nothing a user does to
+// it can ask the compositor to maximise, minimise or resize the window.
+#include "probe.h"
+#include "title_bar.h"
+
+#include <QAbstractButton>
+#include <QGuiApplication>
+#include <QWindow>
+
+using ui::qt::TitledWindow;
+
+class TestWayland : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { top.reset(); }
+
+    void runsNativelyUnderItsOwnTitleBar();
+    void windowIsTheGameAndTheBarAtAFixedSize();
+    void barOffersOnlyClose();
+    void clicksOnTheBarKeepTheWindowAsItIs_data();
+    void clicksOnTheBarKeepTheWindowAsItIs();
+
+private:
+    TitledWindow& titled() const { return *static_cast<TitledWindow*>(top.get()); }
+    // Lets the compositor answer and the window paint again: a client that
+    // broke the protocol is disconnected here, and its process ends.
+    static void roundTrip() { QTest::qWait(300); }
+    std::unique_ptr<QWidget> top;
+};
+
+void TestWayland::init()
+{
+    top = ui::qt::makeTopLevelWindow();
+    top->show();
+    QVERIFY(QTest::qWaitForWindowExposed(top.get()));
+}
+
+void TestWayland::runsNativelyUnderItsOwnTitleBar()
+{
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
+    QVERIFY(ui::qt::needsOwnTitleBar());
+    QVERIFY(dynamic_cast<TitledWindow*>(top.get()));
+    QVERIFY(top->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(top->windowTitle(), titled().game().windowTitle());
+    QVERIFY(top->windowTitle().endsWith(QStringLiteral("    камък >  ножица > хартия > камък")));
+}
+
+void TestWayland::windowIsTheGameAndTheBarAtAFixedSize()
+{
+    const QSize game = titled().game().size();
+    QCOMPARE(game, QSize(522, 354));
+    const QSize expected(game.width() + 2, game.height() + titled().titleBar().height() + 2);
+    QCOMPARE(top->size(), expected);
+    QCOMPARE(top->minimumSize(), expected);
+    QCOMPARE(top->maximumSize(), expected);
+    QVERIFY(titled().titleBar().height() >= 24);
+    // The game sits whole under the bar.
+    QCOMPARE(titled().game().mapTo(top.get(), QPoint(0, 0)),
+             QPoint(1, 1 + titled().titleBar().height()));
+}
+
+void TestWayland::barOffersOnlyClose()
+{
+    const auto buttons = titled().titleBar().findChildren<QAbstractButton*>();
+    QCOMPARE(buttons.size(), 1);
+    QCOMPARE(buttons[0]->accessibleName(), QStringLiteral("Затвори"));
+    QCOMPARE(buttons[0]->focusPolicy(), Qt::NoFocus);
+    QTest::mouseClick(buttons[0], Qt::LeftButton);
+    QVERIFY(!top->isVisible());
+}
+
+void TestWayland::clicksOnTheBarKeepTheWindowAsItIs_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<bool>("twice");
+    // A double-click maximises on some desktops; a right-click opens a
+    // window menu with Maximise and Minimise on others.
+    QTest::newRow("double-click") << Qt::LeftButton << true;
+    QTest::newRow("right-click") << Qt::RightButton << false;
+    QTest::newRow("middle-click") << Qt::MiddleButton << false;
+    QTest::newRow("press and release") << Qt::LeftButton << false;
+}
+
+void TestWayland::clicksOnTheBarKeepTheWindowAsItIs()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(bool, twice);
+    const QSize size = top->size();
+    QWidget& bar = titled().titleBar();
+    const QPoint middle(bar.width() / 2, bar.height() / 2);
+    if (twice)
+        QTest::mouseDClick(&bar, button, {}, middle);
+    else
+        QTest::mouseClick(&bar, button, {}, middle);
+    roundTrip();
+    top->update();
+    roundTrip();
+    QCOMPARE(top->windowHandle()->windowStates(), Qt::WindowStates(Qt::WindowNoState));
+    QCOMPARE(top->size(), size);
+    QVERIFY(top->isVisible());
+}
+
+QTEST_MAIN(TestWayland)
+#include "test_wayland.moc"
