@@ -3,6 +3,7 @@
 #include "history_list.h"
 #include "random_source.h"
 #include "text.h"
+#include "title_bar.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -41,6 +42,7 @@ MorvetaWindow::MorvetaWindow(std::unique_ptr<app::RandomSource> random, QWidget*
       random_(orClock(std::move(random))), handlers_(*this, *random_)
 {
     setObjectName(QStringLiteral("Morveta"));
+    registerWindowAccessibility();
 
     for (std::size_t i = 0; i < Buton.size(); ++i)
         connect(Buton[i], &QPushButton::clicked, this,

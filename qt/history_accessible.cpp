@@ -11,8 +11,9 @@ namespace ui::qt {
 
 namespace {
 
-// One line of the list, by its position.
-class HistoryItemAccessible : public QAccessibleInterface {
+// One line of the list, by its position: a cell of a table of one column,
+// which is how Qt's AT-SPI bridge reports which line is selected.
+class HistoryItemAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
     HistoryItemAccessible(HistoryList* list, int row) : list_(list), row_(row) {}
 
@@ -57,12 +58,29 @@ public:
     }
     int row() const { return row_; }
 
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
+    }
+    bool isSelected() const override { return isValid() && list_->currentRow() == row_; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return 0; }
+    int rowIndex() const override { return row_; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent(); }
+
 private:
     QPointer<HistoryList> list_;
     int row_;
 };
 
-class HistoryAccessible : public QAccessibleWidget {
+// The list: its lines are its children, and as a table of one column it
+// tells which line is selected and lets a reader select one.
+class HistoryAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit HistoryAccessible(HistoryList* list) : QAccessibleWidget(list, QAccessible::List) {}
     ~HistoryAccessible() override { forgetItems(); }
@@ -104,6 +122,53 @@ public:
         const QPoint p = list()->viewport()->mapFromGlobal(QPoint(x, y));
         return child(list()->rowAt(p));
     }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override
+    {
+        return column == 0 ? child(row) : nullptr;
+    }
+    int selectedCellCount() const override { return selectedRowCount(); }
+    QList<QAccessibleInterface*> selectedCells() const override
+    {
+        QList<QAccessibleInterface*> cells;
+        if (QAccessibleInterface* cell = child(list()->currentRow()))
+            cells << cell;
+        return cells;
+    }
+    QString columnDescription(int) const override { return {}; }
+    QString rowDescription(int) const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return list()->currentRow() >= 0 ? 1 : 0; }
+    int columnCount() const override { return 1; }
+    int rowCount() const override { return list()->count(); }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override
+    {
+        return list()->currentRow() >= 0 ? QList<int>{list()->currentRow()} : QList<int>{};
+    }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int row) const override { return row >= 0 && row == list()->currentRow(); }
+    // One line is selected at a time, as by a click: selecting another moves
+    // the selection, and there is nothing else to unselect it with.
+    bool selectRow(int row) override
+    {
+        if (row < 0 || row >= list()->count())
+            return false;
+        list()->setCurrentRow(row);
+        return true;
+    }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override { forgetItems(); }
 
 private:
     static constexpr qsizetype kMaxItems = 512;

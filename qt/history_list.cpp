@@ -199,6 +199,12 @@ void HistoryList::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update(focusRect());
+    // A screen reader reads the line that has the focus, as in any list.
+    if (current_ >= 0 && QAccessible::isActive()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(current_);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void HistoryList::focusOutEvent(QFocusEvent* event)

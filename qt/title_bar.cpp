@@ -5,6 +5,7 @@
 #include "wayland_decorations.h"
 
 #include <QGuiApplication>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -122,6 +123,27 @@ void TitledWindow::paintEvent(QPaintEvent*)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
+namespace {
+
+QAccessibleInterface* topLevelFactory(const QString&, QObject* object)
+{
+    auto* w = qobject_cast<QWidget*>(object);
+    if (w && w->isWindow() && (dynamic_cast<MorvetaWindow*>(w) || dynamic_cast<TitledWindow*>(w)))
+        return new QAccessibleWidget(w, QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
+
+void registerWindowAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(topLevelFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
 bool needsOwnTitleBar()
 {
     return QGuiApplication::platformName().startsWith(QStringLiteral("wayland")) &&
@@ -130,6 +152,7 @@ bool needsOwnTitleBar()
 
 std::unique_ptr<QWidget> makeTopLevelWindow()
 {
+    registerWindowAccessibility();
     if (needsOwnTitleBar())
         return std::make_unique<TitledWindow>();
     return std::make_unique<MorvetaWindow>();

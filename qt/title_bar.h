@@ -60,6 +60,10 @@ private:
 // compositor offers no server-side decorations.
 bool needsOwnTitleBar();
 
+// Screen readers see the game's top-level window as a frame, as they see
+// the windows of other programs: installs the factory that says so, once.
+void registerWindowAccessibility();
+
 // The game's top-level window as this desktop wants it: the game window
 // itself, with the title bar the window system draws, or the game under the
 // program's own title bar.

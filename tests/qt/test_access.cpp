@@ -33,6 +33,8 @@ private slots:
     void namesChangeNothingOnScreen();
     void spokenNamesHoldWhatIsShown();
     void historyLetsGoOfItsLines();
+    void readerSelectsAHistoryLineAsAClickWould();
+    void windowIsAFrame();
 
 private:
     std::unique_ptr<MorvetaWindow> window;
@@ -151,6 +153,47 @@ void TestAccess::historyLinesCanBeRead()
     window->handlers().Nachalo_Click(1);
     QCOMPARE(iface->childCount(), 0);
     QCOMPARE(iface->child(0), nullptr);
+}
+
+void TestAccess::readerSelectsAHistoryLineAsAClickWould()
+{
+    auto* list = control<ui::qt::HistoryList>(*window, "Rezultat");
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(list)->tableInterface();
+    QVERIFY(table);
+    QCOMPARE(table->selectedRows(), QList<int>{});
+    for (int round = 0; round < 4; ++round) {
+        window->handlers().Buton_Click(round % 3);
+        window->handlers().Nachalo_Click(0);
+    }
+    QCOMPARE(table->rowCount(), 4);
+    QCOMPARE(table->selectedRows(), QList<int>{3}); // the newest line
+    struct Step {
+        int row;
+        bool taken;
+        int selected;
+    };
+    for (const Step& step :
+         {Step{1, true, 1}, Step{4, false, 1}, Step{-1, false, 1}, Step{0, true, 0}}) {
+        QCOMPARE(table->selectRow(step.row), step.taken);
+        QCOMPARE(list->currentRow(), step.selected);
+        QCOMPARE(table->selectedRows(), QList<int>{step.selected});
+        QVERIFY(table->isRowSelected(step.selected));
+        QAccessibleTableCellInterface* cell = table->cellAt(step.selected, 0)->tableCellInterface();
+        QVERIFY(cell && cell->isSelected());
+        QCOMPARE(cell->rowIndex(), step.selected);
+    }
+    // One line stays selected: nothing unselects it.
+    QVERIFY(!table->unselectRow(0));
+    QCOMPARE(table->selectedRowCount(), 1);
+    QCOMPARE(table->cellAt(0, 1), nullptr);
+}
+
+void TestAccess::windowIsAFrame()
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window.get());
+    QCOMPARE(iface->role(), QAccessible::Window);
+    QCOMPARE(iface->text(QAccessible::Name), window->windowTitle());
 }
 
 void TestAccess::namesChangeNothingOnScreen()

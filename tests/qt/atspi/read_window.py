@@ -4,10 +4,12 @@ Run by run.sh inside its own session bus, X server and accessibility bus.
 Exits non-zero, naming what is missing, when a control cannot be reached by
 its Bulgarian name, or a state, score or history line cannot be read.
 """
+import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 EXPECTED = {
     # name: role
@@ -61,6 +63,40 @@ def text_of(node):
     return text.getText(0, text.characterCount)
 
 
+def read_selection(history, line, new):
+    """The history's selected line, through its table, and the focus that
+    moves onto that line when Tab takes the focus from "Нова" to the list."""
+    table = history.queryTable()
+    if (table.nRows, table.nColumns, table.nSelectedRows) != (1, 1, 1):
+        sys.exit(f"the history reads as {table.nRows} x {table.nColumns} with "
+                 f"{table.nSelectedRows} selected")
+    if list(table.getSelectedRows()) != [0] or not table.isRowSelected(0):
+        sys.exit(f"the history's selected rows read {list(table.getSelectedRows())}")
+    if table.getAccessibleAt(0, 0).name != line:
+        sys.exit("the history's selected cell does not read its line")
+
+    focused = []
+
+    def on_focus(event):
+        if event.detail1 == 1:
+            focused.append((event.source.getRole(), event.source.name))
+
+    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    # The X server has no window manager: the game's window takes the
+    # keyboard when it is given the input focus.
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--class", "morveta",
+                    "windowfocus", "--sync"], check=True, timeout=10)
+    new.queryComponent().grabFocus()
+    GLib.timeout_add(300, lambda: subprocess.run(["xdotool", "key", "Tab"], check=True) and False)
+    GLib.timeout_add(1500, lambda: pyatspi.Registry.stop() or False)
+    pyatspi.Registry.start()
+    pyatspi.Registry.deregisterEventListener(on_focus, "object:state-changed:focused")
+    if (pyatspi.ROLE_LIST_ITEM, line) not in focused:
+        sys.exit(f"focusing the history focused {focused!r}, not its line")
+    if not history.getChildAtIndex(0).getState().contains(pyatspi.STATE_FOCUSED):
+        sys.exit("the history's line does not read as focused")
+
+
 def main():
     app = find_app()
     found = by_name(app)
@@ -77,9 +113,13 @@ def main():
     # run.sh starts the game with Qt's -stylesheet, -reverse and -qwindowtitle:
     # the labels above would have read "подменено" had the style sheet acted.
     caption = "www.morveta.example    камък >  ножица > хартия > камък"
-    titles = [child.name for child in app if child is not None]
+    windows = [child for child in app if child is not None]
+    titles = [window.name for window in windows]
     if caption not in titles:
         sys.exit(f"the window's caption reads {titles!r}")
+    window = windows[titles.index(caption)]
+    if window.getRole() != pyatspi.ROLE_FRAME:
+        sys.exit(f"the window is a {window.getRoleName()}, not a frame")
 
     if not found["1. Играч"].getState().contains(pyatspi.STATE_CHECKED):
         sys.exit("the player-first option does not read as checked")
@@ -101,6 +141,7 @@ def main():
     line = history.getChildAtIndex(0)
     if line.getRole() != pyatspi.ROLE_LIST_ITEM or line.name != "Компютър: Хартия      : Играч: Камък    ":
         sys.exit(f"the history line reads {line.name!r}")
+    read_selection(history, line.name, found["Нова"])
     if text_of(found["Резултат на компютъра"]) != "2":
         sys.exit("the computer's score does not read 2")
     marks = [found[f"Компютърът избира {m}"].getState().contains(pyatspi.STATE_CHECKED)
@@ -108,7 +149,7 @@ def main():
     if marks != [False, False, True]:
         sys.exit(f"the computer's marks read {marks}")
     print(f"{len(EXPECTED)} controls read over AT-SPI, the command line ignored, "
-          "a round played and its line read")
+          "a round played, its line read, selected and focused")
 
 
 if __name__ == "__main__":
