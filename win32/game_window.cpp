@@ -2,6 +2,7 @@
 
 #include "contrast.h"
 #include "text.h"
+#include "text_box.h"
 
 #include <algorithm>
 #include <cmath>
@@ -174,6 +175,13 @@ void MorvetaWindow::show(int showCommand)
 {
     if (!hwnd_)
         return;
+    // Focus cues stay hidden until the keyboard is used, unless the user
+    // has asked Windows to show them always.
+    BOOL alwaysShown = FALSE;
+    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysShown, 0);
+    if (!alwaysShown)
+        SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL),
+                     0);
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
     SetFocus(control({Control::Buton, 0}));
@@ -245,6 +253,9 @@ void MorvetaWindow::createControls(HINSTANCE instance)
         SendMessageW(control({Control::Rezul, i}), EM_SETLIMITTEXT, kScoreLimit, 0);
     SendMessageW(control({Control::Igrach, 0}), BM_SETCHECK, BST_CHECKED, 0);
     updateTabStops();
+    for (const HWND box :
+         {control({Control::Rezul, 0}), control({Control::Rezul, 1}), control({Control::Text1, 0})})
+        adoptTextBox(box);
 }
 
 void MorvetaWindow::applyDpi(int dpi)
@@ -352,6 +363,15 @@ LRESULT MorvetaWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (const HBRUSH brush = colourFor(HWND(lParam), HDC(wParam)))
             return LRESULT(brush);
         break;
+    case WM_ACTIVATE:
+        // As the dialog manager does: the control that had the focus gets it
+        // back when the window is activated again.
+        if (LOWORD(wParam) == WA_INACTIVE)
+            rememberFocus();
+        else if (!HIWORD(wParam))
+            restoreFocus();
+        return 0;
+    case WM_SETFOCUS: restoreFocus(); return 0;
     case WM_NEXTDLGCTL: {
         // A multi-line box asks to pass the focus on when Tab is pressed in it.
         HWND next = lParam ? HWND(wParam) : GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0);
@@ -378,6 +398,20 @@ LRESULT MorvetaWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     default: break;
     }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void MorvetaWindow::rememberFocus()
+{
+    const HWND focus = GetFocus();
+    if (focus && IsChild(hwnd_, focus))
+        lastFocus_ = focus;
+}
+
+void MorvetaWindow::restoreFocus()
+{
+    const bool usable = lastFocus_ && IsChild(hwnd_, lastFocus_) && IsWindowEnabled(lastFocus_) &&
+                        IsWindowVisible(lastFocus_);
+    SetFocus(usable ? lastFocus_ : control({Control::Buton, 0}));
 }
 
 void MorvetaWindow::onCommand(int id, int code)
@@ -425,10 +459,10 @@ void MorvetaWindow::drawButton(const DRAWITEMSTRUCT& item) const
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, oldFont);
 
-    // Shown whenever the button has the focus, also before a key is pressed,
+    // Shown while the button has the focus and the system shows focus cues,
     // as a dotted frame in the caption's colour: DrawFocusRect's inverted
     // dots hardly show on the green faces.
-    if (item.itemState & ODS_FOCUS) {
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
         RECT focus = r;
         InflateRect(&focus, -4, -4);
         const LOGBRUSH brush{BS_SOLID, text, 0};

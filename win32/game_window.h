@@ -75,12 +75,17 @@ private:
     void fillBackground(HWND hwnd, HDC dc) const;
     // Only the selected option of a group is a tab stop, as in dialogs.
     void updateTabStops();
+    // The focused control, kept while the window is inactive and given back
+    // when it is activated (or the first move button, the first time).
+    void rememberFocus();
+    void restoreFocus();
 
     const Slot* find(app::ControlId id) const;
     Slot* find(app::ControlId id);
     const ControlEntry* specOf(HWND hwnd) const;
 
     HWND hwnd_ = nullptr;
+    HWND lastFocus_ = nullptr;
     int dpi_ = 96;
     bool endsProgram_ = false;
     bool timerRunning_ = false;

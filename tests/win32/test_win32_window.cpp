@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <utility>
 #include <array>
 #include <chrono>
 #include <string>
@@ -30,6 +31,7 @@ constexpr COLORREF kPick = RGB(192, 64, 0);
 constexpr COLORREF kPeach = RGB(255, 192, 128);
 constexpr COLORREF kComputerFirst = RGB(192, 0, 192);
 constexpr COLORREF kWindowBlue = RGB(128, 128, 255);
+constexpr WPARAM kHeld = 0x10000; // with a modifier key: held while another is pressed
 
 // Delivers what is queued, as the program's message loop does.
 void pump(HWND dialog)
@@ -79,6 +81,44 @@ RECT placeOf(HWND control)
     return r;
 }
 
+double contrastOf(COLORREF a, COLORREF b)
+{
+    return ui::contrast({GetRValue(a), GetGValue(a), GetBValue(a)},
+                        {GetRValue(b), GetGValue(b), GetBValue(b)});
+}
+
+// What an open context menu held, read from the menu's own window: the
+// items' texts (empty for a separator) and whether each is enabled.
+std::vector<std::pair<std::string, bool>>& shownMenu()
+{
+    static std::vector<std::pair<std::string, bool>> items;
+    return items;
+}
+
+void CALLBACK readAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    static int waited = 0;
+    const HWND popup = FindWindowW(L"#32768", nullptr);
+    if (!popup && ++waited < 40)
+        return; // not open yet: the timer fires again, for two seconds
+    waited = 0;
+    KillTimer(nullptr, timer);
+    if (!popup) {
+        EndMenu(); // whatever menu mode the window is in
+        return;
+    }
+    const auto menu = HMENU(SendMessageW(popup, MN_GETHMENU, 0, 0));
+    for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[128] = {};
+        GetMenuStringW(menu, UINT(i), text, 128, MF_BYPOSITION);
+        const UINT state = GetMenuState(menu, UINT(i), MF_BYPOSITION);
+        const bool separator = (state & MF_SEPARATOR) != 0;
+        shownMenu().emplace_back(separator ? std::string() : ui::win32::toUtf8(text),
+                                 !separator && !(state & (MF_GRAYED | MF_DISABLED)));
+    }
+    EndMenu();
+}
+
 // What the window shows: its client area copied from the screen, children included.
 class Picture {
 public:
@@ -103,6 +143,9 @@ public:
     }
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
+
+    // The colour at a point of the window's client area.
+    COLORREF pixel(int x, int y) const { return GetPixel(memory_, x, y); }
 
     // The colour at a point of a control, in the control's client coordinates.
     COLORREF at(HWND control, int x, int y) const
@@ -149,15 +192,29 @@ struct Game {
     std::string score(int i) const { return textOf(at(Control::Rezul, i)); }
     int lines() const { return int(SendMessageW(at(Control::Rezultat), LB_GETCOUNT, 0, 0)); }
     int selected() const { return int(SendMessageW(at(Control::Rezultat), LB_GETCURSEL, 0, 0)); }
-    void key(WPARAM vk)
+    // Presses and releases a key as the message loop delivers it; with
+    // key(MODIFIER | kHeld, KEY) the modifier is held down meanwhile.
+    void key(WPARAM vk, WPARAM held = 0)
     {
-        MSG down{GetFocus(), WM_KEYDOWN, vk, 1, 0, {}};
-        if (!IsDialogMessageW(hwnd(), &down))
-            DispatchMessageW(&down);
-        MSG up{GetFocus(), WM_KEYUP, vk, LPARAM(0xC0000001u), 0, {}};
-        if (!IsDialogMessageW(hwnd(), &up))
-            DispatchMessageW(&up);
-        pump(hwnd());
+        BYTE state[256] = {};
+        if (vk & kHeld) {
+            state[vk & 0xFF] = 0x80;
+            vk = held;
+        }
+        SetKeyboardState(state);
+        const bool system = vk == VK_F10 || (state[VK_MENU] & 0x80) != 0;
+        for (const bool down : {true, false}) {
+            const UINT message =
+                system ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
+            MSG m{GetFocus(), message, vk, down ? 1 : LPARAM(0xC0000001u), 0, {}};
+            if (!IsDialogMessageW(hwnd(), &m)) {
+                TranslateMessage(&m);
+                DispatchMessageW(&m);
+            }
+            pump(hwnd());
+        }
+        BYTE none[256] = {};
+        SetKeyboardState(none);
     }
 
     ScriptedRandom* random = nullptr;
@@ -518,15 +575,14 @@ TEST_CASE("the keyboard: Tab order, Space, arrows, and Enter and Esc do nothing"
 TEST_CASE("the focused button shows a focus frame that stands out from its face")
 {
     Game g;
+    g.key(VK_TAB); // the keyboard has been used: focus cues show
+    SetFocus(g.at(Control::Buton, 0));
+    pump(g.hwnd());
     const auto strongest = [&](Control c, int i, COLORREF face) {
         const Picture picture(g.hwnd());
         double best = 1.0;
-        for (int x = 4; x < 60; ++x) {
-            const COLORREF p = picture.at(g.at(c, i), x, 4);
-            best =
-                std::max(best, ui::contrast({GetRValue(p), GetGValue(p), GetBValue(p)},
-                                            {GetRValue(face), GetGValue(face), GetBValue(face)}));
-        }
+        for (int x = 4; x < 60; ++x)
+            best = std::max(best, contrastOf(picture.at(g.at(c, i), x, 4), face));
         return best;
     };
     CHECK(strongest(Control::Buton, 0, kIdle) >= 3.0);
@@ -535,6 +591,222 @@ TEST_CASE("the focused button shows a focus frame that stands out from its face"
     pump(g.hwnd());
     CHECK(strongest(Control::Nachalo, 0, RGB(0, 255, 0)) >= 3.0);
     CHECK(strongest(Control::Buton, 0, kIdle) == 1.0);
+}
+
+TEST_CASE("focus cues stay hidden until the keyboard is used, as Windows shows them")
+{
+    Game g;
+    const auto frameShown = [&] {
+        const Picture picture(g.hwnd());
+        for (int x = 4; x < 60; ++x)
+            if (picture.at(g.at(Control::Buton, 0), x, 4) != kIdle)
+                return true;
+        return false;
+    };
+    REQUIRE(GetFocus() == g.at(Control::Buton, 0));
+    BOOL alwaysShown = FALSE;
+    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysShown, 0);
+    CHECK(frameShown() == bool(alwaysShown));
+    g.key(VK_TAB);
+    g.key(VK_SHIFT | kHeld, VK_TAB); // back to Камък
+    CHECK(GetFocus() == g.at(Control::Buton, 0));
+    CHECK(frameShown());
+}
+
+TEST_CASE("every Tab stop shows its focus at 3:1 against its own face, in any scheme")
+{
+    // A high-contrast scheme: light text on black, as Windows' own.
+    const std::array<int, 6> elements{COLOR_WINDOW,  COLOR_WINDOWTEXT, COLOR_BTNFACE,
+                                      COLOR_BTNTEXT, COLOR_HIGHLIGHT,  COLOR_HIGHLIGHTTEXT};
+    const std::array<COLORREF, 6> highContrast{RGB(0, 0, 0),      RGB(255, 255, 255),
+                                               RGB(0, 0, 0),      RGB(255, 255, 255),
+                                               RGB(26, 235, 255), RGB(0, 0, 0)};
+    std::array<COLORREF, 6> saved{};
+    for (std::size_t i = 0; i < elements.size(); ++i)
+        saved[i] = GetSysColor(elements[i]);
+    for (const bool contrastScheme : {false, true}) {
+        CAPTURE(contrastScheme);
+        if (contrastScheme)
+            SetSysColors(int(elements.size()), elements.data(), highContrast.data());
+        Game g;
+        g.key(VK_TAB);               // the keyboard has been used
+        g.click(Control::Igrach, 1); // magenta score boxes
+        // The strongest contrast against the face among the pixels that the
+        // focus changes, and how many change at 3:1 or more.
+        const auto focusContrast = [&](HWND control, COLORREF face) {
+            SetFocus(control == g.at(Control::Buton, 1) ? g.at(Control::Buton, 2)
+                                                        : g.at(Control::Buton, 1));
+            pump(g.hwnd());
+            const Picture before(g.hwnd());
+            SetFocus(control);
+            pump(g.hwnd());
+            const Picture after(g.hwnd());
+            RECT r;
+            GetWindowRect(control, &r);
+            MapWindowPoints(HWND_DESKTOP, g.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+            double best = 1.0;
+            int strong = 0;
+            for (int y = r.top; y < r.bottom; ++y)
+                for (int x = r.left; x < r.right; ++x)
+                    if (before.pixel(x, y) != after.pixel(x, y)) {
+                        const double c = contrastOf(after.pixel(x, y), face);
+                        best = std::max(best, c);
+                        strong += c >= 3.0;
+                    }
+            return std::pair<double, int>(best, strong);
+        };
+        const COLORREF window = GetSysColor(COLOR_WINDOW);
+        struct Stop {
+            const char* name;
+            HWND control;
+            COLORREF face;
+            bool textBox; // shows a frame, not only its one-pixel caret
+        };
+        const std::array<Stop, 8> stops{{
+            {"Buton(1)", g.at(Control::Buton, 1), kIdle, false},
+            {"Nachalo(0)", g.at(Control::Nachalo, 0), RGB(0, 255, 0), false},
+            {"Nachalo(1)", g.at(Control::Nachalo, 1), RGB(255, 0, 0), false},
+            {"Igrach(1)", g.at(Control::Igrach, 1), kComputerFirst, false},
+            {"Rezul(0)", g.at(Control::Rezul, 0), kComputerFirst, true},
+            {"Rezul(1)", g.at(Control::Rezul, 1), kComputerFirst, true},
+            {"empty Rezultat", g.at(Control::Rezultat), window, false},
+            {"Text1", g.at(Control::Text1), window, true},
+        }};
+        for (const Stop& stop : stops) {
+            CAPTURE(stop.name);
+            const auto [contrast, strong] = focusContrast(stop.control, stop.face);
+            CHECK(contrast >= 3.0);
+            if (stop.textBox) {
+                RECT box;
+                GetWindowRect(stop.control, &box);
+                CHECK(strong >= box.right - box.left);
+            }
+        }
+        // A selected line in the history: the focus still changes what shows.
+        g.tick(0);
+        g.click(Control::Buton, 1);
+        REQUIRE(g.selected() == 0);
+        CHECK(focusContrast(g.at(Control::Rezultat), GetSysColor(COLOR_HIGHLIGHT)).first >= 3.0);
+    }
+    SetSysColors(int(elements.size()), elements.data(), saved.data());
+}
+
+TEST_CASE("the focus comes back to its control when the window is activated again")
+{
+    Game g;
+    // Another window takes the activation, as when the user switches to
+    // another program, and gives it back.
+    const HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                       0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    REQUIRE(other);
+    SetFocus(g.at(Control::Buton, 1));
+    SetActiveWindow(other);
+    pump(g.hwnd());
+    CHECK(GetActiveWindow() == other);
+    CHECK(GetFocus() != g.at(Control::Buton, 1));
+    SetActiveWindow(g.hwnd());
+    pump(g.hwnd());
+    CHECK(GetFocus() == g.at(Control::Buton, 1));
+    // Space on it plays the round.
+    g.tick(2);
+    g.key(VK_SPACE);
+    CHECK(g.lines() == 1);
+    // Focus handed to the window itself passes on too.
+    SetFocus(g.hwnd());
+    CHECK(GetFocus() == g.at(Control::Buton, 1));
+    DestroyWindow(other);
+}
+
+TEST_CASE("text boxes: Ctrl+A selects all, and Tab into the rules selects nothing")
+{
+    Game g;
+    const auto selection = [](HWND edit) {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageW(edit, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+        return std::pair<DWORD, DWORD>(start, end);
+    };
+    const HWND score = g.at(Control::Rezul, 0);
+    const HWND rules = g.at(Control::Text1);
+    SetWindowTextW(score, L"123");
+    for (const HWND box : {score, rules}) {
+        SetFocus(box);
+        SendMessageW(box, EM_SETSEL, 1, 1);
+        g.key(VK_CONTROL | kHeld, 'A');
+        const auto [start, end] = selection(box);
+        CHECK(start == 0);
+        CHECK(end == DWORD(GetWindowTextLengthW(box)));
+        CHECK(textOf(score) == "123"); // and nothing typed
+    }
+    SendMessageW(rules, EM_SETSEL, 0, 0);
+    SetFocus(g.at(Control::Nachalo, 1));
+    g.key(VK_TAB);
+    REQUIRE(GetFocus() == rules);
+    const auto [start, end] = selection(rules);
+    CHECK(start == end);
+    CHECK(SendMessageW(rules, EM_GETFIRSTVISIBLELINE, 0, 0) == 0);
+}
+
+TEST_CASE("the text boxes' context menu is the game's own, in Bulgarian")
+{
+    Game g;
+    using Items = std::vector<std::pair<std::string, bool>>; // text ("" a separator), enabled
+    struct Case {
+        const char* how;
+        Control control;
+        bool allSelected;
+        Items items;
+    };
+    const std::vector<Case> cases{
+        {"right click in a score box",
+         Control::Rezul,
+         false,
+         {{"&Отмяна\tCtrl+Z", false},
+          {"", false},
+          {"&Изрязване\tCtrl+X", false},
+          {"&Копиране\tCtrl+C", false},
+          {"&Поставяне\tCtrl+V", false},
+          {"Изтриване", false},
+          {"", false},
+          {"Избиране на всичко\tCtrl+A", true}}},
+        {"the Menu key in a score box, all selected",
+         Control::Rezul,
+         true,
+         {{"&Отмяна\tCtrl+Z", false},
+          {"", false},
+          {"&Изрязване\tCtrl+X", true},
+          {"&Копиране\tCtrl+C", true},
+          {"&Поставяне\tCtrl+V", false},
+          {"Изтриване", true},
+          {"", false},
+          {"Избиране на всичко\tCtrl+A", false}}},
+        {"Shift+F10 in the rules",
+         Control::Text1,
+         false,
+         {{"&Копиране\tCtrl+C", false}, {"", false}, {"Избиране на всичко\tCtrl+A", true}}},
+    };
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+    for (const Case& c : cases) {
+        const std::string how = c.how;
+        CAPTURE(how);
+        const HWND box = g.at(c.control);
+        SetFocus(box);
+        SendMessageW(box, EM_SETSEL, 0, c.allSelected ? -1 : 0);
+        shownMenu().clear();
+        SetTimer(nullptr, 0, 50, &readAndCloseMenu);
+        if (how.rfind("right click", 0) == 0) {
+            SendMessageW(box, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+            SendMessageW(box, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+        } else if (how.find("Menu key") != std::string::npos) {
+            g.key(VK_APPS);
+        } else {
+            g.key(VK_SHIFT | kHeld, VK_F10);
+        }
+        CHECK(shownMenu() == c.items);
+    }
 }
 
 TEST_CASE("a long match: 40,000 rounds past 32,767 lines, the newest selected, flat time")
