@@ -1,5 +1,6 @@
 #include "game_window.h"
 
+#include "accessible.h"
 #include "contrast.h"
 #include "text.h"
 #include "text_box.h"
@@ -256,6 +257,15 @@ void MorvetaWindow::createControls(HINSTANCE instance)
     for (const HWND box :
          {control({Control::Rezul, 0}), control({Control::Rezul, 1}), control({Control::Text1, 0})})
         adoptTextBox(box);
+    // Screen readers get the names the Qt program gives; a caption alone
+    // names a button or an option only by what it shows.
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const ControlEntry& entry = kControls[i];
+        if (entry.spokenName.empty() && entry.description.empty())
+            continue;
+        const std::string_view name = entry.spokenName.empty() ? entry.caption : entry.spokenName;
+        nameForScreenReaders(slots_[i].hwnd, toWide(name), toWide(entry.description));
+    }
 }
 
 void MorvetaWindow::applyDpi(int dpi)

@@ -12,6 +12,8 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <utility>
 #include <array>
@@ -31,6 +33,9 @@ constexpr COLORREF kPick = RGB(192, 64, 0);
 constexpr COLORREF kPeach = RGB(255, 192, 128);
 constexpr COLORREF kComputerFirst = RGB(192, 0, 192);
 constexpr COLORREF kWindowBlue = RGB(128, 128, 255);
+// IAccessible's id, written out: the import library's IID_IAccessible is a
+// thunk, not the id.
+constexpr GUID kIAccessible{0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0, 0xAA, 0, 0x38, 0x9B, 0x71}};
 constexpr WPARAM kHeld = 0x10000; // with a modifier key: held while another is pressed
 
 // Delivers what is queued, as the program's message loop does.
@@ -807,6 +812,75 @@ TEST_CASE("the text boxes' context menu is the game's own, in Bulgarian")
         }
         CHECK(shownMenu() == c.items);
     }
+}
+
+TEST_CASE("screen readers read each control's Bulgarian name and description")
+{
+    Game g;
+    g.tick(1);
+    g.click(Control::Buton, 0); // a line in the history
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    struct Row {
+        Control control;
+        int index;
+        const char* name;
+        const char* description; // "" where none is given
+    };
+    const std::array<Row, 10> rows{{
+        {Control::Rezul, 0, "Резултат на играча", ""},
+        {Control::Rezul, 1, "Резултат на компютъра", ""},
+        {Control::Rezultat, 0, "История на игрите", ""},
+        {Control::Text1, 0, "Правила на играта", ""},
+        {Control::Igrach, 0, "1. Играч", "Играчът играе първи"},
+        {Control::Igrach, 1, "1. Компютър", "Компютърът играе първи"},
+        {Control::Radio, 0, "Компютърът избира Камък", ""},
+        {Control::Radio, 2, "Компютърът избира Хартия", ""},
+        {Control::Buton, 1, "Ножица", ""}, // a caption is its own name
+        {Control::Nachalo, 0, "Нова", ""},
+    }};
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    const auto read = [](IAccessible* acc, auto getter, VARIANT child) {
+        BSTR text = nullptr;
+        std::string utf8 = "<none>";
+        if ((acc->*getter)(child, &text) == S_OK && text)
+            utf8 = ui::win32::toUtf8(text);
+        SysFreeString(text);
+        return utf8;
+    };
+    for (const Row& row : rows) {
+        const std::string name = row.name;
+        CAPTURE(name);
+        IAccessible* acc = nullptr;
+        REQUIRE(AccessibleObjectFromWindow(g.at(row.control, row.index), DWORD(OBJID_CLIENT),
+                                           kIAccessible, reinterpret_cast<void**>(&acc)) == S_OK);
+        CHECK(read(acc, &IAccessible::get_accName, self) == row.name);
+        if (row.description[0])
+            CHECK(read(acc, &IAccessible::get_accDescription, self) == row.description);
+        if (row.control == Control::Rezul || row.control == Control::Text1) {
+            // What Wine answers as Windows does: the system's role and value.
+            VARIANT role{};
+            CHECK(acc->get_accRole(self, &role) == S_OK);
+            CHECK(role.lVal == ROLE_SYSTEM_TEXT);
+        }
+        if (row.control == Control::Rezul)
+            CHECK(read(acc, &IAccessible::get_accValue, self) == g.score(row.index));
+        if (row.control == Control::Rezultat) {
+            // The lines are the system's own list items (which Wine does not
+            // report; Windows does): the name takes nothing away.
+            IAccessible* system = nullptr;
+            REQUIRE(CreateStdAccessibleObject(g.at(row.control), OBJID_CLIENT, kIAccessible,
+                                              reinterpret_cast<void**>(&system)) == S_OK);
+            long ours = -1;
+            long theirs = -2;
+            CHECK(acc->get_accChildCount(&ours) == system->get_accChildCount(&theirs));
+            CHECK(ours == theirs);
+            system->Release();
+        }
+        acc->Release();
+    }
+    CoUninitialize();
 }
 
 TEST_CASE("a long match: 40,000 rounds past 32,767 lines, the newest selected, flat time")

@@ -1,0 +1,273 @@
+#include "accessible.h"
+
+#include <oleacc.h>
+
+#include <atomic>
+#include <string>
+
+namespace ui::win32 {
+
+namespace {
+
+constexpr wchar_t kNaming[] = L"Morveta.Accessible";
+
+// The interfaces' ids, written out: libuuid's copy of IID_IAccessible clashes
+// with oleacc.h's, and linking oleacc.dll would load it at every start.
+constexpr GUID kIUnknown{0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr GUID kIDispatch{0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr GUID kIAccessible{0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0, 0xAA, 0, 0x38, 0x9B, 0x71}};
+
+// oleacc.dll and oleaut32.dll, looked up on first use.
+struct Oleacc {
+    using CreateStd = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
+    using Lresult = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
+    using AllocString = BSTR(WINAPI*)(const OLECHAR*);
+    CreateStd createStd = nullptr;
+    Lresult lresult = nullptr;
+    AllocString allocString = nullptr;
+
+    static const Oleacc& get()
+    {
+        static const Oleacc loaded = [] {
+            Oleacc o;
+            const HMODULE acc = LoadLibraryW(L"oleacc.dll");
+            const HMODULE aut = LoadLibraryW(L"oleaut32.dll");
+            if (acc && aut) {
+                o.createStd = reinterpret_cast<CreateStd>(
+                    reinterpret_cast<void*>(GetProcAddress(acc, "CreateStdAccessibleObject")));
+                o.lresult = reinterpret_cast<Lresult>(
+                    reinterpret_cast<void*>(GetProcAddress(acc, "LresultFromObject")));
+                o.allocString = reinterpret_cast<AllocString>(
+                    reinterpret_cast<void*>(GetProcAddress(aut, "SysAllocString")));
+            }
+            return o;
+        }();
+        return loaded;
+    }
+    bool usable() const { return createStd && lresult && allocString; }
+};
+
+struct Naming {
+    WNDPROC previous = nullptr;
+    std::wstring name;
+    std::wstring description;
+};
+
+bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+
+// The system's object for the control, with our name and description.
+class NamedAccessible final : public IAccessible {
+public:
+    NamedAccessible(IAccessible* standard, const Naming& naming)
+        : inner_(standard), name_(naming.name), description_(naming.description)
+    {
+    }
+    NamedAccessible(const NamedAccessible&) = delete;
+    NamedAccessible& operator=(const NamedAccessible&) = delete;
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override
+    {
+        if (!out)
+            return E_POINTER;
+        if (IsEqualGUID(riid, kIUnknown) || IsEqualGUID(riid, kIDispatch) ||
+            IsEqualGUID(riid, kIAccessible)) {
+            *out = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        return inner_->QueryInterface(riid, out); // IEnumVARIANT, IOleWindow and the like
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const ULONG left = --references_;
+        if (left == 0)
+            delete this;
+        return left;
+    }
+
+    // IDispatch
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override
+    {
+        return inner_->GetTypeInfoCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override
+    {
+        return inner_->GetTypeInfo(index, locale, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID locale,
+                                            DISPID* ids) override
+    {
+        return inner_->GetIDsOfNames(riid, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID locale, WORD flags,
+                                     DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
+                                     UINT* argument) override
+    {
+        return inner_->Invoke(id, riid, locale, flags, params, result, exception, argument);
+    }
+
+    // IAccessible: our texts for the control itself, the system's for the rest.
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
+    {
+        if (!isSelf(child))
+            return inner_->get_accName(child, name);
+        return text(name_, name);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override
+    {
+        if (!isSelf(child) || description_.empty())
+            return inner_->get_accDescription(child, description);
+        return text(description_, description);
+    }
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override
+    {
+        return inner_->get_accParent(parent);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override
+    {
+        return inner_->get_accChildCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override
+    {
+        return inner_->get_accChild(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override
+    {
+        return inner_->get_accValue(child, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
+    {
+        return inner_->get_accRole(child, role);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
+    {
+        return inner_->get_accState(child, state);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override
+    {
+        return inner_->get_accHelp(child, help);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override
+    {
+        return inner_->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override
+    {
+        return inner_->get_accKeyboardShortcut(child, keys);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override
+    {
+        return inner_->get_accFocus(child);
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override
+    {
+        return inner_->get_accSelection(children);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override
+    {
+        return inner_->get_accDefaultAction(child, action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override
+    {
+        return inner_->accSelect(flags, child);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
+                                          VARIANT child) override
+    {
+        return inner_->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override
+    {
+        return inner_->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override
+    {
+        return inner_->accHitTest(x, y, child);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
+    {
+        return inner_->accDoDefaultAction(child);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override
+    {
+        return inner_->put_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override
+    {
+        return inner_->put_accValue(child, value);
+    }
+
+private:
+    ~NamedAccessible() { inner_->Release(); }
+
+    static HRESULT text(const std::wstring& from, BSTR* to)
+    {
+        if (!to)
+            return E_POINTER;
+        *to = Oleacc::get().allocString(from.c_str());
+        return *to ? S_OK : E_OUTOFMEMORY;
+    }
+
+    IAccessible* inner_;
+    std::wstring name_;
+    std::wstring description_;
+    std::atomic<ULONG> references_{1};
+};
+
+LRESULT answerObjectRequest(HWND control, const Naming& naming, WPARAM wParam)
+{
+    const Oleacc& oleacc = Oleacc::get();
+    if (!oleacc.usable())
+        return 0;
+    void* standard = nullptr;
+    if (FAILED(oleacc.createStd(control, OBJID_CLIENT, kIAccessible, &standard)) || !standard)
+        return 0;
+    auto* named = new (std::nothrow) NamedAccessible(static_cast<IAccessible*>(standard), naming);
+    if (!named) {
+        static_cast<IAccessible*>(standard)->Release();
+        return 0;
+    }
+    const LRESULT result = oleacc.lresult(kIAccessible, wParam, named);
+    named->Release(); // LresultFromObject holds its own reference
+    return result;
+}
+
+LRESULT CALLBACK namingProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* naming = static_cast<Naming*>(GetPropW(control, kNaming));
+    if (!naming)
+        return DefWindowProcW(control, message, wParam, lParam);
+    const WNDPROC previous = naming->previous;
+    if (message == WM_GETOBJECT && LONG(lParam) == OBJID_CLIENT) {
+        if (const LRESULT answer = answerObjectRequest(control, *naming, wParam))
+            return answer;
+    } else if (message == WM_NCDESTROY) {
+        RemovePropW(control, kNaming);
+        SetWindowLongPtrW(control, GWLP_WNDPROC, LONG_PTR(previous));
+        delete naming;
+    }
+    return CallWindowProcW(previous, control, message, wParam, lParam);
+}
+
+} // namespace
+
+void nameForScreenReaders(HWND control, std::wstring_view name, std::wstring_view description)
+{
+    if (!control || GetPropW(control, kNaming))
+        return;
+    auto* naming = new (std::nothrow) Naming;
+    if (!naming)
+        return;
+    naming->previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
+    naming->name = name;
+    naming->description = description;
+    if (!SetPropW(control, kNaming, HANDLE(naming))) {
+        delete naming;
+        return;
+    }
+    SetWindowLongPtrW(control, GWLP_WNDPROC, LONG_PTR(&namingProc));
+}
+
+} // namespace ui::win32
