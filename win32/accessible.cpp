@@ -9,8 +9,6 @@ namespace ui::win32 {
 
 namespace {
 
-constexpr wchar_t kNaming[] = L"Morveta.Accessible";
-
 // The interfaces' ids, written out: libuuid's copy of IID_IAccessible clashes
 // with oleacc.h's, and linking oleacc.dll would load it at every start.
 constexpr GUID kIUnknown{0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
@@ -236,7 +234,9 @@ LRESULT answerObjectRequest(HWND control, const Naming& naming, WPARAM wParam)
 
 LRESULT CALLBACK namingProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* naming = static_cast<Naming*>(GetPropW(control, kNaming));
+    // Kept in the control's user data: a window property is a round trip to
+    // the server under Wine, and the marks see a message at every tick.
+    auto* naming = reinterpret_cast<Naming*>(GetWindowLongPtrW(control, GWLP_USERDATA));
     if (!naming)
         return DefWindowProcW(control, message, wParam, lParam);
     const WNDPROC previous = naming->previous;
@@ -244,7 +244,7 @@ LRESULT CALLBACK namingProc(HWND control, UINT message, WPARAM wParam, LPARAM lP
         if (const LRESULT answer = answerObjectRequest(control, *naming, wParam))
             return answer;
     } else if (message == WM_NCDESTROY) {
-        RemovePropW(control, kNaming);
+        SetWindowLongPtrW(control, GWLP_USERDATA, 0);
         SetWindowLongPtrW(control, GWLP_WNDPROC, LONG_PTR(previous));
         delete naming;
     }
@@ -255,7 +255,8 @@ LRESULT CALLBACK namingProc(HWND control, UINT message, WPARAM wParam, LPARAM lP
 
 void nameForScreenReaders(HWND control, std::wstring_view name, std::wstring_view description)
 {
-    if (!control || GetPropW(control, kNaming))
+    // The controls' user data is the program's: it holds the naming.
+    if (!control || GetWindowLongPtrW(control, GWLP_USERDATA) != 0)
         return;
     auto* naming = new (std::nothrow) Naming;
     if (!naming)
@@ -263,10 +264,7 @@ void nameForScreenReaders(HWND control, std::wstring_view name, std::wstring_vie
     naming->previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
     naming->name = name;
     naming->description = description;
-    if (!SetPropW(control, kNaming, HANDLE(naming))) {
-        delete naming;
-        return;
-    }
+    SetWindowLongPtrW(control, GWLP_USERDATA, LONG_PTR(naming));
     SetWindowLongPtrW(control, GWLP_WNDPROC, LONG_PTR(&namingProc));
 }
 

@@ -472,7 +472,9 @@ void MorvetaWindow::drawButton(const DRAWITEMSTRUCT& item) const
     // Shown while the button has the focus and the system shows focus cues,
     // as a dotted frame in the caption's colour: DrawFocusRect's inverted
     // dots hardly show on the green faces.
-    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+    const bool cuesHidden = (item.itemState & ODS_NOFOCUSRECT) ||
+                            (SendMessageW(item.hwndItem, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+    if ((item.itemState & ODS_FOCUS) && !cuesHidden) {
         RECT focus = r;
         InflateRect(&focus, -4, -4);
         const LOGBRUSH brush{BS_SOLID, text, 0};

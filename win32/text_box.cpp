@@ -7,7 +7,10 @@ namespace ui::win32 {
 
 namespace {
 
-constexpr wchar_t kPreviousProc[] = L"Morveta.TextBox.Proc";
+// The EDIT class's own procedure, which every text box was subclassed from:
+// kept here, since a window property is a round trip to the server under Wine
+// and the boxes see a message at every round.
+WNDPROC editProc = nullptr;
 
 enum : UINT { kUndo = 1, kCut, kCopy, kPaste, kDelete, kSelectAll };
 
@@ -97,9 +100,7 @@ void showContextMenu(HWND edit, LPARAM at)
 
 LRESULT CALLBACK textBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const auto previous = reinterpret_cast<WNDPROC>(GetPropW(edit, kPreviousProc));
-    if (!previous)
-        return DefWindowProcW(edit, message, wParam, lParam);
+    const WNDPROC previous = editProc;
     const auto base = [&] { return CallWindowProcW(previous, edit, message, wParam, lParam); };
     switch (message) {
     case WM_GETDLGCODE:
@@ -144,11 +145,6 @@ LRESULT CALLBACK textBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
         redrawFrame(edit);
         return result;
     }
-    case WM_NCDESTROY: {
-        RemovePropW(edit, kPreviousProc);
-        SetWindowLongPtrW(edit, GWLP_WNDPROC, LONG_PTR(previous));
-        return CallWindowProcW(previous, edit, message, wParam, lParam);
-    }
     default: return base();
     }
 }
@@ -157,10 +153,15 @@ LRESULT CALLBACK textBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
 
 void adoptTextBox(HWND edit)
 {
-    if (!edit || GetPropW(edit, kPreviousProc))
+    if (!edit)
         return;
-    const LONG_PTR previous = GetWindowLongPtrW(edit, GWLP_WNDPROC);
-    if (SetPropW(edit, kPreviousProc, HANDLE(previous)))
+    const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_WNDPROC));
+    if (current == &textBoxProc)
+        return;
+    if (!editProc)
+        editProc = current;
+    // Only a box that still has the EDIT class's own procedure.
+    if (current == editProc)
         SetWindowLongPtrW(edit, GWLP_WNDPROC, LONG_PTR(&textBoxProc));
 }
 
