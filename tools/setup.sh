@@ -57,6 +57,6 @@ MORVETA_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev libfontconfig-dev 
 # compiler, Wine and NSIS for the Windows program.
 MORVETA_CHECK_PACKAGES=(doctest-dev weston fonts-dejavu-core
     clang-tidy clang-format cppcheck clang-14 libclang-rt-14-dev
-    desktop-file-utils appstream dpkg-dev file lintian man-db binutils-mingw-w64-x86-64
+    desktop-file-utils appstream dpkg-dev file lintian man-db git binutils-mingw-w64-x86-64
     xvfb xauth dbus at-spi2-core python3-pyatspi xdotool
     g++-mingw-w64-x86-64-posix wine64 nsis)
