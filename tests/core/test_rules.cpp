@@ -5,7 +5,6 @@
 #include "round.h"
 #include "score_text.h"
 #include "contrast.h"
-#include "layout.h"
 
 #include <doctest/doctest.h>
 
@@ -284,28 +283,6 @@ TEST_CASE("scores are written with a point whatever the C locale's decimal point
     CHECK(game::writeScore(1.5e300) == "1.5e+300");
     CHECK(game::readScore(game::writeScore(0.1 + 0.2)) == 0.1 + 0.2);
     std::setlocale(LC_NUMERIC, saved.c_str());
-}
-
-TEST_CASE("twips become pixels at any dpi, halves rounding away from zero")
-{
-    struct Row {
-        int twips, dpi, pixels;
-    };
-    const std::array<Row, 8> rows{{
-        {7830, 96, 522},  // the client area's width, at 96 dpi
-        {7830, 120, 653}, // 652.5
-        {5310, 120, 443}, // 442.5
-        {7830, 144, 783}, // 782.5
-        {255, 120, 21},   // 21.25
-        {1095, 192, 146}, // twice 73
-        {0, 144, 0},
-        {7830, 480, 2610}, // 500 %
-    }};
-    for (const Row& row : rows) {
-        CAPTURE(row.twips);
-        CAPTURE(row.dpi);
-        CHECK(ui::toPixels(row.twips, row.dpi) == row.pixels);
-    }
 }
 
 TEST_CASE("text on the design's faces stays readable under any desktop scheme")

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <tuple>
+
 namespace {
 
 QAccessibleInterface* accessible(QWidget& window, const QString& name)
@@ -34,7 +36,6 @@ private slots:
     void spokenNamesHoldWhatIsShown();
     void historyLetsGoOfItsLines();
     void readerSelectsAHistoryLineAsAClickWould();
-    void windowIsAFrame();
 
 private:
     std::unique_ptr<MorvetaWindow> window;
@@ -187,13 +188,6 @@ void TestAccess::readerSelectsAHistoryLineAsAClickWould()
     QVERIFY(!table->unselectRow(0));
     QCOMPARE(table->selectedRowCount(), 1);
     QCOMPARE(table->cellAt(0, 1), nullptr);
-}
-
-void TestAccess::windowIsAFrame()
-{
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window.get());
-    QCOMPARE(iface->role(), QAccessible::Window);
-    QCOMPARE(iface->text(QAccessible::Name), window->windowTitle());
 }
 
 void TestAccess::namesChangeNothingOnScreen()

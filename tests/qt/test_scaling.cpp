@@ -1,11 +1,7 @@
-// The window on denser screens, whoever scales: Qt (QT_SCALE_FACTOR 1, 1.25,
-// 1.5 and 2) or the screen's logical dpi with Qt's scaling off or rounded
-// (120 and 144 dpi). Every set-up gives the same picture as Qt's scaling by
-// dpi / 96: every control in its place, solid colours, and captions that fit,
-// also in a stand-in face where the design's are missing.
-//
-// MORVETA_DEVICE_SIZE names the window's size in device pixels, such as
-// "653x443"; MORVETA_FAMILY, where set, the face the window's font resolves to.
+// The window on denser screens, whoever scales (Qt, or the screen's logical
+// dpi): every control in its place, solid colours, and captions that fit, also
+// in a stand-in face. MORVETA_DEVICE_SIZE is the window's size in device
+// pixels ("653x443"); MORVETA_FAMILY, where set, the face the font resolves to.
 #include "probe.h"
 
 #include <QLabel>

@@ -413,33 +413,25 @@ void TestWindow::noButtonAnswersEnterOrEscape()
 void TestWindow::ctrlQAndCtrlWClose_data()
 {
     QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QKeySequence>("keys");
     QTest::addColumn<bool>("closes");
-    QTest::newRow("Ctrl+Q on a move")
-        << "Buton(1)" << int(Qt::Key_Q) << Qt::KeyboardModifiers(Qt::ControlModifier) << true;
+    QTest::newRow("Ctrl+Q on a move") << "Buton(1)" << QKeySequence(Qt::CTRL | Qt::Key_Q) << true;
     QTest::newRow("Ctrl+W in a score box")
-        << "Rezul(0)" << int(Qt::Key_W) << Qt::KeyboardModifiers(Qt::ControlModifier) << true;
-    QTest::newRow("Ctrl+Q in the rules")
-        << "Text1" << int(Qt::Key_Q) << Qt::KeyboardModifiers(Qt::ControlModifier) << true;
-    QTest::newRow("Escape") << "Buton(0)" << int(Qt::Key_Escape) << Qt::KeyboardModifiers()
-                            << false;
-    QTest::newRow("Enter in a score box")
-        << "Rezul(1)" << int(Qt::Key_Return) << Qt::KeyboardModifiers() << false;
-    QTest::newRow("a plain Q") << "Rezul(1)" << int(Qt::Key_Q) << Qt::KeyboardModifiers() << false;
+        << "Rezul(0)" << QKeySequence(Qt::CTRL | Qt::Key_W) << true;
+    QTest::newRow("Ctrl+Q in the rules") << "Text1" << QKeySequence(Qt::CTRL | Qt::Key_Q) << true;
+    QTest::newRow("a plain Q in a score box") << "Rezul(1)" << QKeySequence(Qt::Key_Q) << false;
 }
 
 void TestWindow::ctrlQAndCtrlWClose()
 {
     QFETCH(QString, focus);
-    QFETCH(int, key);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QKeySequence, keys);
     QFETCH(bool, closes);
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QWidget* w = control(*window, focus);
     w->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(w, Qt::Key(key), modifiers);
+    QTest::keySequence(w, keys);
     QCOMPARE(window->isVisible(), !closes);
 }
 

@@ -133,51 +133,38 @@ public:
                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         RECT client;
         GetClientRect(window, &client);
-        width_ = client.right;
-        height_ = client.bottom;
         const HDC screen = GetDC(window);
-        const HDC memory = CreateCompatibleDC(screen);
-        const HBITMAP bitmap = CreateCompatibleBitmap(screen, width_, height_);
-        const HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, width_, height_, screen, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
-        // Read once: a pixel at a time, GDI is slow under Wine.
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_; // top row first
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        pixels_.resize(std::size_t(width_) * std::size_t(height_));
-        GetDIBits(memory, bitmap, 0, UINT(height_), pixels_.data(), &info, DIB_RGB_COLORS);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
+        memory_ = CreateCompatibleDC(screen);
+        bitmap_ = CreateCompatibleBitmap(screen, client.right, client.bottom);
+        old_ = SelectObject(memory_, bitmap_);
+        BitBlt(memory_, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
         ReleaseDC(window, screen);
     }
-
-    // The colour at a point of the window's client area; CLR_INVALID outside it.
-    COLORREF pixel(int x, int y) const
+    ~Picture()
     {
-        if (x < 0 || y < 0 || x >= width_ || y >= height_)
-            return CLR_INVALID;
-        const RGBQUAD& q = pixels_[std::size_t(y) * std::size_t(width_) + std::size_t(x)];
-        return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue);
+        SelectObject(memory_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(memory_);
     }
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+
+    // The colour at a point of the window's client area.
+    COLORREF pixel(int x, int y) const { return GetPixel(memory_, x, y); }
 
     // The colour at a point of a control, in the control's client coordinates.
     COLORREF at(HWND control, int x, int y) const
     {
         POINT p{x, y};
         MapWindowPoints(control, window_, &p, 1);
-        return pixel(p.x, p.y);
+        return GetPixel(memory_, p.x, p.y);
     }
 
 private:
     HWND window_;
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<RGBQUAD> pixels_;
+    HDC memory_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
 };
 
 // The shown window with scripted picks.
@@ -620,20 +607,12 @@ TEST_CASE("a button draws its focus frame only where the system shows focus cues
     const HWND button = g.at(Control::Buton, 1);
     RECT r;
     GetClientRect(button, &r);
-    const HDC screen = GetDC(button);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HBITMAP bitmap = CreateBitmap(r.right, r.bottom, 1, 32, nullptr);
     const HGDIOBJ old = SelectObject(dc, bitmap);
-    ReleaseDC(button, screen);
     const auto framed = [&](UINT state) {
-        DRAWITEMSTRUCT item{};
-        item.CtlType = ODT_BUTTON;
-        item.CtlID = UINT(GetDlgCtrlID(button));
-        item.itemAction = ODA_DRAWENTIRE;
-        item.itemState = state;
-        item.hwndItem = button;
-        item.hDC = dc;
-        item.rcItem = r;
+        DRAWITEMSTRUCT item{
+            ODT_BUTTON, UINT(GetDlgCtrlID(button)), 0, ODA_DRAWENTIRE, state, button, dc, r, 0};
         SendMessageW(g.hwnd(), WM_DRAWITEM, WPARAM(item.CtlID), LPARAM(&item));
         for (int x = 6; x < r.right - 6; ++x)
             if (GetPixel(dc, x, 4) != kIdle)
@@ -643,8 +622,7 @@ TEST_CASE("a button draws its focus frame only where the system shows focus cues
     CHECK(framed(ODS_FOCUS));
     CHECK_FALSE(framed(ODS_FOCUS | ODS_NOFOCUSRECT));
     CHECK_FALSE(framed(0));
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
+    DeleteObject(SelectObject(dc, old));
     DeleteDC(dc);
 }
 
@@ -653,9 +631,7 @@ TEST_CASE("every Tab stop shows its focus at 3:1 against its own face, in any sc
     // A high-contrast scheme: light text on black, as Windows' own.
     const std::array<int, 6> elements{COLOR_WINDOW,  COLOR_WINDOWTEXT, COLOR_BTNFACE,
                                       COLOR_BTNTEXT, COLOR_HIGHLIGHT,  COLOR_HIGHLIGHTTEXT};
-    const std::array<COLORREF, 6> highContrast{RGB(0, 0, 0),      RGB(255, 255, 255),
-                                               RGB(0, 0, 0),      RGB(255, 255, 255),
-                                               RGB(26, 235, 255), RGB(0, 0, 0)};
+    const std::array<COLORREF, 6> highContrast{0, 0xFFFFFF, 0, 0xFFFFFF, RGB(26, 235, 255), 0};
     std::array<COLORREF, 6> saved{};
     for (std::size_t i = 0; i < elements.size(); ++i)
         saved[i] = GetSysColor(elements[i]);
@@ -786,39 +762,33 @@ TEST_CASE("the text boxes' context menu is the game's own, in Bulgarian")
 {
     Game g;
     using Items = std::vector<std::pair<std::string, bool>>; // text ("" a separator), enabled
+    const std::vector<std::string> edit{"&Отмяна\tCtrl+Z",
+                                        "",
+                                        "&Изрязване\tCtrl+X",
+                                        "&Копиране\tCtrl+C",
+                                        "&Поставяне\tCtrl+V",
+                                        "Изтриване",
+                                        "",
+                                        "Избиране на всичко\tCtrl+A"};
+    const std::vector<std::string> rules{"&Копиране\tCtrl+C", "", "Избиране на всичко\tCtrl+A"};
+    const auto items = [](const std::vector<std::string>& texts, const char* enabled) {
+        Items out;
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            out.emplace_back(texts[i], enabled[i] == '1');
+        return out;
+    };
     struct Case {
         const char* how;
         Control control;
         bool allSelected;
         Items items;
     };
+    // With an empty clipboard and nothing to undo.
     const std::vector<Case> cases{
-        {"right click in a score box",
-         Control::Rezul,
-         false,
-         {{"&Отмяна\tCtrl+Z", false},
-          {"", false},
-          {"&Изрязване\tCtrl+X", false},
-          {"&Копиране\tCtrl+C", false},
-          {"&Поставяне\tCtrl+V", false},
-          {"Изтриване", false},
-          {"", false},
-          {"Избиране на всичко\tCtrl+A", true}}},
-        {"the Menu key in a score box, all selected",
-         Control::Rezul,
-         true,
-         {{"&Отмяна\tCtrl+Z", false},
-          {"", false},
-          {"&Изрязване\tCtrl+X", true},
-          {"&Копиране\tCtrl+C", true},
-          {"&Поставяне\tCtrl+V", false},
-          {"Изтриване", true},
-          {"", false},
-          {"Избиране на всичко\tCtrl+A", false}}},
-        {"Shift+F10 in the rules",
-         Control::Text1,
-         false,
-         {{"&Копиране\tCtrl+C", false}, {"", false}, {"Избиране на всичко\tCtrl+A", true}}},
+        {"right click in a score box", Control::Rezul, false, items(edit, "00000001")},
+        {"the Menu key in a score box, all selected", Control::Rezul, true,
+         items(edit, "00110100")},
+        {"Shift+F10 in the rules", Control::Text1, false, items(rules, "001")},
     };
     if (OpenClipboard(nullptr)) {
         EmptyClipboard();
@@ -856,7 +826,7 @@ TEST_CASE("screen readers read each control's Bulgarian name and description")
         const char* name;
         const char* description; // "" where none is given
     };
-    const std::array<Row, 10> rows{{
+    const std::array<Row, 8> rows{{
         {Control::Rezul, 0, "Резултат на играча", ""},
         {Control::Rezul, 1, "Резултат на компютъра", ""},
         {Control::Rezultat, 0, "История на игрите", ""},
@@ -865,8 +835,6 @@ TEST_CASE("screen readers read each control's Bulgarian name and description")
         {Control::Igrach, 1, "1. Компютър", "Компютърът играе първи"},
         {Control::Radio, 0, "Компютърът избира Камък", ""},
         {Control::Radio, 2, "Компютърът избира Хартия", ""},
-        {Control::Buton, 1, "Ножица", ""}, // a caption is its own name
-        {Control::Nachalo, 0, "Нова", ""},
     }};
     VARIANT self{};
     self.vt = VT_I4;
@@ -896,18 +864,6 @@ TEST_CASE("screen readers read each control's Bulgarian name and description")
         }
         if (row.control == Control::Rezul)
             CHECK(read(acc, &IAccessible::get_accValue, self) == g.score(row.index));
-        if (row.control == Control::Rezultat) {
-            // The lines are the system's own list items (which Wine does not
-            // report; Windows does): the name takes nothing away.
-            IAccessible* system = nullptr;
-            REQUIRE(CreateStdAccessibleObject(g.at(row.control), OBJID_CLIENT, kIAccessible,
-                                              reinterpret_cast<void**>(&system)) == S_OK);
-            long ours = -1;
-            long theirs = -2;
-            CHECK(acc->get_accChildCount(&ours) == system->get_accChildCount(&theirs));
-            CHECK(ours == theirs);
-            system->Release();
-        }
         acc->Release();
     }
     CoUninitialize();
