@@ -67,25 +67,26 @@ MorvetaWindow::MorvetaWindow(std::unique_ptr<app::RandomSource> random, QWidget*
         connect(shortcut, &QShortcut::activated, this, [this] { window()->close(); });
     }
 
-    followScreen();
+    watchScreen(); // buildControls laid the window out at this screen's dpi
     handlers_.Form_Load();
     Buton[0]->setFocus(Qt::OtherFocusReason);
 }
 
 bool MorvetaWindow::event(QEvent* event)
 {
-    if (event->type() == QEvent::ScreenChangeInternal)
-        followScreen();
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        watchScreen();
+        layOut(*this, *this);
+    }
     return QWidget::event(event);
 }
 
-void MorvetaWindow::followScreen()
+void MorvetaWindow::watchScreen()
 {
     disconnect(dpiWatch_);
     if (const QScreen* s = screen())
         dpiWatch_ =
             connect(s, &QScreen::logicalDotsPerInchChanged, this, [this] { layOut(*this, *this); });
-    layOut(*this, *this);
 }
 
 MorvetaWindow::~MorvetaWindow() = default;

@@ -40,9 +40,9 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    // Lays the window out at its screen's logical dpi, now and whenever that
-    // changes or the window moves to another screen.
-    void followScreen();
+    // Lays the window out again whenever its screen's logical dpi changes;
+    // a move to another screen calls it anew.
+    void watchScreen();
     // The labels, buttons, options and score boxes, whose colour the game sets.
     QWidget* coloured(app::ControlId id) const;
     QRadioButton* optionAt(app::ControlId id) const;

@@ -97,7 +97,7 @@ void TitleBar::mousePressEvent(QMouseEvent* event)
 void TitleBar::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange || event->type() == QEvent::WindowTitleChange)
+    if (event->type() == QEvent::ActivationChange)
         update();
 }
 
@@ -152,7 +152,6 @@ bool needsOwnTitleBar()
 
 std::unique_ptr<QWidget> makeTopLevelWindow()
 {
-    registerWindowAccessibility();
     if (needsOwnTitleBar())
         return std::make_unique<TitledWindow>();
     return std::make_unique<MorvetaWindow>();

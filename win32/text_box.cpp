@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace ui::win32 {
 
@@ -57,6 +59,41 @@ void drawFocusFrame(HWND edit)
 void redrawFrame(HWND edit)
 {
     RedrawWindow(edit, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+}
+
+// One entry of a text box's context menu; a separator has id 0.
+struct MenuEntry {
+    UINT id;
+    std::wstring_view text;
+    bool enabled;
+};
+
+// The context menu for the box as it stands: the items and enabled states
+// of the system's edit menu, with Qt's Bulgarian words; a read-only box offers
+// copying and selecting all only.
+std::vector<MenuEntry> contextMenuOf(HWND edit)
+{
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(edit, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    const bool selection = start != end;
+    const auto length = DWORD(GetWindowTextLengthW(edit));
+    const bool allSelected = std::min(start, end) == 0 && std::max(start, end) >= length;
+    const bool selectAll = length > 0 && !allSelected;
+    if (readOnly(edit))
+        return {{kCopy, L"&Копиране\tCtrl+C", selection},
+                {0, {}, false},
+                {kSelectAll, L"Избиране на всичко\tCtrl+A", selectAll}};
+    const bool canUndo = SendMessageW(edit, EM_CANUNDO, 0, 0) != 0;
+    const bool canPaste = IsClipboardFormatAvailable(CF_UNICODETEXT) != 0;
+    return {{kUndo, L"&Отмяна\tCtrl+Z", canUndo},
+            {0, {}, false},
+            {kCut, L"&Изрязване\tCtrl+X", selection},
+            {kCopy, L"&Копиране\tCtrl+C", selection},
+            {kPaste, L"&Поставяне\tCtrl+V", canPaste},
+            {kDelete, L"Изтриване", selection},
+            {0, {}, false},
+            {kSelectAll, L"Избиране на всичко\tCtrl+A", selectAll}};
 }
 
 void showContextMenu(HWND edit, LPARAM at)
@@ -163,31 +200,6 @@ void adoptTextBox(HWND edit)
     // Only a box that still has the EDIT class's own procedure.
     if (current == editProc)
         SetWindowLongPtrW(edit, GWLP_WNDPROC, LONG_PTR(&textBoxProc));
-}
-
-std::vector<MenuEntry> contextMenuOf(HWND edit)
-{
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(edit, EM_GETSEL, WPARAM(&start), LPARAM(&end));
-    const bool selection = start != end;
-    const auto length = DWORD(GetWindowTextLengthW(edit));
-    const bool allSelected = std::min(start, end) == 0 && std::max(start, end) >= length;
-    const bool selectAll = length > 0 && !allSelected;
-    if (readOnly(edit))
-        return {{kCopy, L"&Копиране\tCtrl+C", selection},
-                {0, {}, false},
-                {kSelectAll, L"Избиране на всичко\tCtrl+A", selectAll}};
-    const bool canUndo = SendMessageW(edit, EM_CANUNDO, 0, 0) != 0;
-    const bool canPaste = IsClipboardFormatAvailable(CF_UNICODETEXT) != 0;
-    return {{kUndo, L"&Отмяна\tCtrl+Z", canUndo},
-            {0, {}, false},
-            {kCut, L"&Изрязване\tCtrl+X", selection},
-            {kCopy, L"&Копиране\tCtrl+C", selection},
-            {kPaste, L"&Поставяне\tCtrl+V", canPaste},
-            {kDelete, L"Изтриване", selection},
-            {0, {}, false},
-            {kSelectAll, L"Избиране на всичко\tCtrl+A", selectAll}};
 }
 
 } // namespace ui::win32

@@ -2,9 +2,6 @@
 
 #include <windows.h>
 
-#include <string_view>
-#include <vector>
-
 namespace ui::win32 {
 
 // Makes one of the game's EDIT controls behave as the text boxes users meet
@@ -15,17 +12,5 @@ namespace ui::win32 {
 // with nothing selected and its start in view. The box's parent gives its
 // colours as for any EDIT (WM_CTLCOLOREDIT, or WM_CTLCOLORSTATIC when read-only).
 void adoptTextBox(HWND edit);
-
-// One entry of a text box's context menu; a separator has id 0.
-struct MenuEntry {
-    UINT id;
-    std::wstring_view text;
-    bool enabled;
-};
-
-// The context menu for the box as it stands: the items and enabled states
-// of the system's edit menu, with Qt's Bulgarian words; a read-only box offers
-// copying and selecting all only.
-std::vector<MenuEntry> contextMenuOf(HWND edit);
 
 } // namespace ui::win32
