@@ -21,9 +21,15 @@
 
 #include <algorithm>
 #include <limits>
-#include <vector>
 
-namespace ui::qt {
+namespace qtgui {
+
+using ui::Control;
+using ui::ControlEntry;
+using ui::FontEntry;
+using ui::kControls;
+using ui::Rgb;
+using ui::Twips;
 
 namespace {
 
@@ -40,8 +46,8 @@ QRect toPixels(Twips t, const QWidget& w)
 
 QString objectNameFor(const ControlEntry& entry)
 {
-    const QString name = toQString(controlName(entry.control));
-    return isArray(entry.control) ? QStringLiteral("%1(%2)").arg(name).arg(entry.index) : name;
+    const QString name = toQString(ui::controlName(entry.control));
+    return ui::isArray(entry.control) ? QStringLiteral("%1(%2)").arg(name).arg(entry.index) : name;
 }
 
 // An option button of a column: Left and Right move through the group like
@@ -269,7 +275,7 @@ void setBackColor(QWidget& w, const QColor& colour)
     else if (qobject_cast<QPushButton*>(&w))
         text = QPalette::ButtonText;
     const QColor desktop = QApplication::palette(&w).color(QPalette::Active, text);
-    const Rgb readable = textColourOn(toRgb(colour), toRgb(desktop));
+    const Rgb readable = ui::textColourOn(toRgb(colour), toRgb(desktop));
     const QColor textColour = toQColor(readable);
     QPalette p = w.palette();
     p.setColor(w.backgroundRole(), colour);
@@ -292,7 +298,7 @@ void setValue(QRadioButton& option, bool selected)
 
 void layOut(QWidget& window, const ControlSet& controls)
 {
-    window.setFixedSize(toPixels(kClientArea, window).size());
+    window.setFixedSize(toPixels(ui::kClientArea, window).size());
     for (std::size_t i = 0; i < kControls.size(); ++i)
         if (QWidget* w = controls.inTableOrder[i])
             w->setGeometry(toPixels(kControls[i].rect, window));
@@ -303,17 +309,16 @@ ControlSet buildControls(QWidget& window)
     ControlSet c;
     const QStringList installed = QFontDatabase::families();
     bool fallback = false;
-    const QFont windowFont = fontFor(kWindowFont, installed, &fallback);
+    const QFont windowFont = fontFor(ui::kWindowFont, installed, &fallback);
     window.setFont(fallback ? fitCaptions(windowFont, window) : windowFont);
-    window.setWindowTitle(toQString(kWebAddress) + toQString(kCaptionTail));
+    window.setWindowTitle(toQString(ui::kWebAddress) + toQString(ui::kCaptionTail));
     window.setAutoFillBackground(true);
-    setBackColor(window, kWindowColour);
+    setBackColor(window, ui::kWindowColour);
 
     // Frames come first in the table, so their children find them built.
-    std::vector<std::pair<int, QWidget*>> byTabIndex;
     for (const ControlEntry& entry : kControls) {
         QWidget* parent = &window;
-        if (const auto frame = containerOf(entry.control))
+        if (const auto frame = ui::containerOf(entry.control))
             parent = *frame == Control::Frame1 ? c.Frame1 : c.Frame2;
         const auto i = static_cast<std::size_t>(entry.index);
         QWidget* w = nullptr;
@@ -323,7 +328,7 @@ ControlSet buildControls(QWidget& window)
         case Control::Frame2:
             // The marks in this frame take its font as they are made.
             w = c.Frame2 = makeFrame(parent);
-            w->setFont(fontFor(kRadioFont, installed));
+            w->setFont(fontFor(ui::kRadioFont, installed));
             break;
         case Control::Igrach: w = c.Igrach[i] = makeOption(parent, entry); break;
         case Control::Radio: w = c.Radio[i] = makeOption(parent, entry); break;
@@ -341,21 +346,20 @@ ControlSet buildControls(QWidget& window)
             w->setAccessibleDescription(toQString(entry.description));
         if (entry.colour)
             setBackColor(*w, *entry.colour);
-        byTabIndex.emplace_back(entry.tabIndex, w);
+        if (auto* option = qobject_cast<QRadioButton*>(w)) {
+            option->setChecked(entry.start == ui::Start::Selected);
+            option->setEnabled(entry.start != ui::Start::Disabled);
+        }
     }
 
     layOut(window, c);
     // The rules are laid out once, at their box's width: set before the
     // geometry, they would be wrapped at the default width first.
-    c.Text1->setPlainText(toQString(kRulesText));
-    c.Igrach[0]->setChecked(true);
-    for (QRadioButton* r : c.Radio)
-        r->setEnabled(false);
+    c.Text1->setPlainText(toQString(ui::kRulesText));
 
-    std::sort(byTabIndex.begin(), byTabIndex.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
     QWidget* previous = nullptr;
-    for (const auto& [tab, w] : byTabIndex) {
+    for (const std::size_t row : ui::kTabOrder) {
+        QWidget* w = c.inTableOrder[row];
         if (!(w->focusPolicy() & Qt::TabFocus))
             continue;
         if (previous)
@@ -365,4 +369,4 @@ ControlSet buildControls(QWidget& window)
     return c;
 }
 
-} // namespace ui::qt
+} // namespace qtgui

@@ -15,7 +15,7 @@ class QPlainTextEdit;
 class QRadioButton;
 class QWidget;
 
-namespace ui::qt {
+namespace qtgui {
 
 class HistoryList;
 
@@ -43,7 +43,7 @@ struct ControlSet {
     QWidget* Frame1 = nullptr;
     QWidget* Frame2 = nullptr;
     // The same widgets in the order of the layout table's rows.
-    std::array<QWidget*, kControls.size()> inTableOrder{};
+    std::array<QWidget*, ui::kControls.size()> inTableOrder{};
 };
 
 // Builds every control of the table into the window, gives the window its
@@ -59,7 +59,7 @@ QColor backColor(const QWidget& w);
 // Paints the control's face in the colour, and its text in the desktop's text
 // colour or, where that would not stand out from the face at 3:1, in black or white.
 void setBackColor(QWidget& w, const QColor& colour);
-void setBackColor(QWidget& w, Rgb colour);
+void setBackColor(QWidget& w, ui::Rgb colour);
 
 // The focus as a dotted frame just inside rect, in colour (the text's).
 void drawFocusFrame(QPainter& painter, const QRect& rect, const QColor& colour);
@@ -68,4 +68,4 @@ void drawFocusFrame(QPainter& painter, const QRect& rect, const QColor& colour);
 // of an exclusive group too, which QAbstractButton alone refuses.
 void setValue(QRadioButton& option, bool selected);
 
-} // namespace ui::qt
+} // namespace qtgui

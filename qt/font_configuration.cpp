@@ -4,7 +4,7 @@
 #include <fontconfig/fontconfig.h>
 #endif
 
-namespace ui::qt {
+namespace qtgui {
 
 std::jthread startReadingFontConfiguration()
 {
@@ -16,4 +16,4 @@ std::jthread startReadingFontConfiguration()
 #endif
 }
 
-} // namespace ui::qt
+} // namespace qtgui

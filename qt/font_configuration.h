@@ -2,7 +2,7 @@
 
 #include <thread>
 
-namespace ui::qt {
+namespace qtgui {
 
 // Starts reading the system's font configuration (its files and font
 // caches) on a thread of its own, so that it overlaps the connection to the
@@ -10,4 +10,4 @@ namespace ui::qt {
 // fontconfig there is nothing to read, and no thread (not joinable).
 std::jthread startReadingFontConfiguration();
 
-} // namespace ui::qt
+} // namespace qtgui

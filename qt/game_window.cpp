@@ -14,7 +14,10 @@
 
 #include <limits>
 
-namespace ui::qt {
+namespace qtgui {
+
+using ui::Control;
+using ui::kControls;
 
 namespace {
 
@@ -55,7 +58,7 @@ MorvetaWindow::MorvetaWindow(std::unique_ptr<app::RandomSource> random, QWidget*
                 [this, i] { handlers_.Igrach_Click(int(i)); });
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
-    Timer1.setInterval(kTimerIntervalMs);
+    Timer1.setInterval(ui::kTimerIntervalMs);
     connect(&Timer1, &QTimer::timeout, this, [this] { handlers_.Timer1_Timer(); });
     Timer1.start();
 
@@ -93,19 +96,9 @@ MorvetaWindow::~MorvetaWindow() = default;
 
 QWidget* MorvetaWindow::coloured(app::ControlId id) const
 {
-    switch (id.control) {
-    case Control::Label2: return at(Label2, id.index);
-    case Control::Igrach: return at(Igrach, id.index);
-    case Control::Rezul: return at(Rezul, id.index);
-    case Control::Radio: return at(Radio, id.index);
-    case Control::Buton: return at(Buton, id.index);
-    case Control::Nachalo: return at(Nachalo, id.index);
-    case Control::Frame1:
-    case Control::Frame2:
-    case Control::Rezultat:
-    case Control::Text1: return nullptr;
-    }
-    return nullptr;
+    const std::size_t row = ui::positionOf(id.control, id.index);
+    return row < kControls.size() && kControls[row].face == ui::Face::Painted ? inTableOrder[row]
+                                                                              : nullptr;
 }
 
 QRadioButton* MorvetaWindow::optionAt(app::ControlId id) const
@@ -125,20 +118,20 @@ ui::Rgb MorvetaWindow::backColor(app::ControlId control) const
     const QWidget* w = coloured(control);
     if (!w)
         return {};
-    const QColor c = qt::backColor(*w);
+    const QColor c = qtgui::backColor(*w);
     return {std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
 }
 
 void MorvetaWindow::setBackColor(app::ControlId control, ui::Rgb colour)
 {
     if (QWidget* w = coloured(control))
-        qt::setBackColor(*w, colour);
+        qtgui::setBackColor(*w, colour);
 }
 
 void MorvetaWindow::setValue(app::ControlId option, bool selected)
 {
     if (QRadioButton* r = optionAt(option))
-        qt::setValue(*r, selected);
+        qtgui::setValue(*r, selected);
 }
 
 std::string MorvetaWindow::text(app::ControlId box) const
@@ -178,4 +171,4 @@ void MorvetaWindow::setTimerEnabled(bool enabled)
         Timer1.stop();
 }
 
-} // namespace ui::qt
+} // namespace qtgui

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-namespace ui::qt {
+namespace qtgui {
 
 // The game window in Qt Widgets: the controls of the layout table, the timer,
 // and the game's handlers wired to their events.
@@ -54,4 +54,4 @@ private:
     Morveta handlers_;
 };
 
-} // namespace ui::qt
+} // namespace qtgui

@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QWindow>
 
-namespace ui::qt {
+namespace qtgui {
 
 namespace {
 
@@ -201,4 +201,4 @@ void registerHistoryAccessibility()
     (void)installed;
 }
 
-} // namespace ui::qt
+} // namespace qtgui

@@ -1,7 +1,7 @@
 #pragma once
 
 // Screen readers see the history as a list whose items are its lines.
-namespace ui::qt {
+namespace qtgui {
 
 class HistoryList;
 
@@ -11,4 +11,4 @@ void registerHistoryAccessibility();
 // Lets go of the interfaces of the list's lines, as when it is cleared.
 void forgetHistoryItems(HistoryList& list);
 
-} // namespace ui::qt
+} // namespace qtgui

@@ -13,7 +13,7 @@
 
 #include <algorithm>
 
-namespace ui::qt {
+namespace qtgui {
 
 namespace {
 constexpr int kTextIndent = 2;
@@ -222,4 +222,4 @@ void HistoryList::changeEvent(QEvent* event)
 
 void HistoryList::scrollContentsBy(int, int) { viewport()->update(); }
 
-} // namespace ui::qt
+} // namespace qtgui

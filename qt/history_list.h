@@ -11,7 +11,7 @@
 // Appending, selecting and scrolling cost the same however long the list is
 // (a list view would lay out every row again after each append), and lines
 // with the same text share one copy, so a long match costs a few bytes a line.
-namespace ui::qt {
+namespace qtgui {
 
 class HistoryList : public QAbstractScrollArea {
     Q_OBJECT
@@ -58,4 +58,4 @@ private:
     int current_ = -1;
 };
 
-} // namespace ui::qt
+} // namespace qtgui

@@ -3,10 +3,10 @@
 class QIcon;
 class QImage;
 
-namespace ui::qt {
+namespace qtgui {
 
 // The hamburger as a 32 x 32 image with transparency, drawn from its pixel map.
 QImage hamburgerImage();
 QIcon windowIcon();
 
-} // namespace ui::qt
+} // namespace qtgui

@@ -13,17 +13,17 @@ int main(int argc, char* argv[])
     // The game takes no command line: Qt sees only the program's name, so
     // that options such as -reverse or -stylesheet cannot change the window.
     int qtArgc = argc > 0 ? 1 : 0;
-    std::jthread fontConfiguration = ui::qt::startReadingFontConfiguration();
+    std::jthread fontConfiguration = qtgui::startReadingFontConfiguration();
     QApplication app(qtArgc, argv);
-    ui::qt::installBulgarianQtTexts(app);
+    qtgui::installBulgarianQtTexts(app);
     QApplication::setApplicationName(QStringLiteral("Morveta"));
-    QApplication::setApplicationVersion(ui::qt::toQString(ui::kVersion));
-    QApplication::setWindowIcon(ui::qt::windowIcon());
-    QGuiApplication::setDesktopFileName(ui::qt::toQString(ui::kAppId));
+    QApplication::setApplicationVersion(qtgui::toQString(ui::kVersion));
+    QApplication::setWindowIcon(qtgui::windowIcon());
+    QGuiApplication::setDesktopFileName(qtgui::toQString(ui::kAppId));
 
     if (fontConfiguration.joinable())
         fontConfiguration.join();
-    const std::unique_ptr<QWidget> window = ui::qt::makeTopLevelWindow();
+    const std::unique_ptr<QWidget> window = qtgui::makeTopLevelWindow();
     window->show();
     return QApplication::exec();
 }

@@ -43,6 +43,6 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QImage image =
-        ui::qt::hamburgerImage().scaled(size, size, Qt::KeepAspectRatio, Qt::FastTransformation);
+        qtgui::hamburgerImage().scaled(size, size, Qt::KeepAspectRatio, Qt::FastTransformation);
     return image.save(path, "PNG") ? 0 : 1;
 }

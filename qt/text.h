@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace ui::qt {
+namespace qtgui {
 
 // Text crosses between the game and Qt as UTF-8.
 inline QString toQString(std::string_view utf8)
@@ -15,4 +15,4 @@ inline QString toQString(std::string_view utf8)
 
 inline std::string toUtf8(const QString& text) { return text.toStdString(); }
 
-} // namespace ui::qt
+} // namespace qtgui

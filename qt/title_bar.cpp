@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-namespace ui::qt {
+namespace qtgui {
 
 namespace {
 
@@ -157,4 +157,4 @@ std::unique_ptr<QWidget> makeTopLevelWindow()
     return std::make_unique<MorvetaWindow>();
 }
 
-} // namespace ui::qt
+} // namespace qtgui

@@ -7,7 +7,7 @@
 
 class QLabel;
 
-namespace ui::qt {
+namespace qtgui {
 
 class MorvetaWindow;
 
@@ -69,4 +69,4 @@ void registerWindowAccessibility();
 // program's own title bar.
 std::unique_ptr<QWidget> makeTopLevelWindow();
 
-} // namespace ui::qt
+} // namespace qtgui

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-namespace ui::qt {
+namespace qtgui {
 
 bool installBulgarianQtTexts(QCoreApplication& application)
 {
@@ -20,4 +20,4 @@ bool installBulgarianQtTexts(QCoreApplication& application)
     return QCoreApplication::installTranslator(translator.release());
 }
 
-} // namespace ui::qt
+} // namespace qtgui

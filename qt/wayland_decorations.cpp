@@ -7,7 +7,7 @@
 #include <memory>
 #endif
 
-namespace ui::qt {
+namespace qtgui {
 
 #if MORVETA_WAYLAND
 namespace {
@@ -45,4 +45,4 @@ bool compositorOffersTitleBars()
 bool compositorOffersTitleBars() { return true; }
 #endif
 
-} // namespace ui::qt
+} // namespace qtgui

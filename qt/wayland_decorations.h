@@ -1,6 +1,6 @@
 #pragma once
 
-namespace ui::qt {
+namespace qtgui {
 
 // Whether the Wayland compositor named by the environment offers
 // server-side decorations (xdg-decoration), so that it draws the title bars
@@ -8,4 +8,4 @@ namespace ui::qt {
 // where the program was built without Wayland support.
 bool compositorOffersTitleBars();
 
-} // namespace ui::qt
+} // namespace qtgui

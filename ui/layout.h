@@ -78,39 +78,48 @@ constexpr std::optional<Control> containerOf(Control c)
     return std::nullopt;
 }
 
+// What the game may do to a control's face: paint it (the labels, buttons,
+// options and score boxes) or not (frames, the history, the rules).
+enum class Face { Painted, Fixed };
+
+// An option button's state as the window opens.
+enum class Start { Cleared, Selected, Disabled };
+
 struct ControlEntry {
     Control control;
     int index;                // position in its control array; 0 for a single control
     Twips rect;               // relative to the container's client area
-    std::string_view caption; // UTF-8
+    std::string_view caption; // UTF-8; a score box's text
     std::string_view
         spokenName;            // what a screen reader says, holding the caption; empty: the caption
     std::optional<Rgb> colour; // none: the system's colour (boxes) or the window's (frames)
+    Face face;                 // Painted without a colour: starts in the system's window colour
+    Start start;               // for option buttons; Cleared for every other control
     int tabIndex;
     std::string_view description; // what a screen reader may add after the name
 };
 
 // clang-format off
 inline constexpr std::array<ControlEntry, 19> kControls{{
-    {Control::Label2, 0, {1560, 0, 4695, 375}, "Морвета - камък, ножица, хартия", "", kLabelColour, 14, ""},
-    {Control::Label2, 2, {120, 480, 1815, 375}, "Кой играе първи", "", kLabelColour, 17, ""},
-    {Control::Label2, 1, {2160, 480, 975, 375}, "Резултат", "", kLabelColour, 15, ""},
-    {Control::Frame1, 0, {120, 960, 1935, 975}, "", "Кой играе първи", std::nullopt, 5, ""},
-    {Control::Igrach, 0, {0, 120, 1815, 375}, "  1. Играч", "1. Играч", kLabelColour, 6, "Играчът играе първи"},
-    {Control::Igrach, 1, {0, 600, 1815, 375}, " 1. Компютър", "1. Компютър", kComputerFirstColour, 7, "Компютърът играе първи"},
-    {Control::Rezul, 0, {2160, 1080, 975, 405}, "0", "Резултат на играча", std::nullopt, 12, ""},
-    {Control::Rezul, 1, {2160, 1560, 975, 405}, "0", "Резултат на компютъра", std::nullopt, 13, ""},
-    {Control::Frame2, 0, {5040, 480, 255, 1575}, "", "Изборът на компютъра", std::nullopt, 8, ""},
-    {Control::Radio, 0, {0, 120, 495, 375}, "", "Компютърът избира Камък", PickColour, 11, ""},
-    {Control::Radio, 1, {0, 600, 255, 375}, "", "Компютърът избира Ножица", IdleColour, 9, ""},
-    {Control::Radio, 2, {0, 1080, 255, 375}, "", "Компютърът избира Хартия", IdleColour, 10, ""},
-    {Control::Buton, 0, {5520, 600, 1095, 375}, "Камък", "", IdleColour, 0, ""},
-    {Control::Buton, 1, {5520, 1080, 1095, 375}, "Ножица", "", IdleColour, 1, ""},
-    {Control::Buton, 2, {5520, 1560, 1095, 375}, "Хартия", "", IdleColour, 2, ""},
-    {Control::Nachalo, 1, {6720, 600, 975, 495}, "Изчисти", "", kClearColour, 16, ""},
-    {Control::Nachalo, 0, {6720, 1440, 975, 495}, "Нова", "", kNewColour, 3, ""},
-    {Control::Rezultat, 0, {120, 2040, 7575, 1200}, "", "История на игрите", std::nullopt, 4, ""},
-    {Control::Text1, 0, {120, 3360, 7575, 1935}, "", "Правила на играта", std::nullopt, 18, ""},
+    {Control::Label2, 0, {1560, 0, 4695, 375}, "Морвета - камък, ножица, хартия", "", kLabelColour, Face::Painted, Start::Cleared, 14, ""},
+    {Control::Label2, 2, {120, 480, 1815, 375}, "Кой играе първи", "", kLabelColour, Face::Painted, Start::Cleared, 17, ""},
+    {Control::Label2, 1, {2160, 480, 975, 375}, "Резултат", "", kLabelColour, Face::Painted, Start::Cleared, 15, ""},
+    {Control::Frame1, 0, {120, 960, 1935, 975}, "", "Кой играе първи", std::nullopt, Face::Fixed, Start::Cleared, 5, ""},
+    {Control::Igrach, 0, {0, 120, 1815, 375}, "  1. Играч", "1. Играч", kLabelColour, Face::Painted, Start::Selected, 6, "Играчът играе първи"},
+    {Control::Igrach, 1, {0, 600, 1815, 375}, " 1. Компютър", "1. Компютър", kComputerFirstColour, Face::Painted, Start::Cleared, 7, "Компютърът играе първи"},
+    {Control::Rezul, 0, {2160, 1080, 975, 405}, "0", "Резултат на играча", std::nullopt, Face::Painted, Start::Cleared, 12, ""},
+    {Control::Rezul, 1, {2160, 1560, 975, 405}, "0", "Резултат на компютъра", std::nullopt, Face::Painted, Start::Cleared, 13, ""},
+    {Control::Frame2, 0, {5040, 480, 255, 1575}, "", "Изборът на компютъра", std::nullopt, Face::Fixed, Start::Cleared, 8, ""},
+    {Control::Radio, 0, {0, 120, 495, 375}, "", "Компютърът избира Камък", PickColour, Face::Painted, Start::Disabled, 11, ""},
+    {Control::Radio, 1, {0, 600, 255, 375}, "", "Компютърът избира Ножица", IdleColour, Face::Painted, Start::Disabled, 9, ""},
+    {Control::Radio, 2, {0, 1080, 255, 375}, "", "Компютърът избира Хартия", IdleColour, Face::Painted, Start::Disabled, 10, ""},
+    {Control::Buton, 0, {5520, 600, 1095, 375}, "Камък", "", IdleColour, Face::Painted, Start::Cleared, 0, ""},
+    {Control::Buton, 1, {5520, 1080, 1095, 375}, "Ножица", "", IdleColour, Face::Painted, Start::Cleared, 1, ""},
+    {Control::Buton, 2, {5520, 1560, 1095, 375}, "Хартия", "", IdleColour, Face::Painted, Start::Cleared, 2, ""},
+    {Control::Nachalo, 1, {6720, 600, 975, 495}, "Изчисти", "", kClearColour, Face::Painted, Start::Cleared, 16, ""},
+    {Control::Nachalo, 0, {6720, 1440, 975, 495}, "Нова", "", kNewColour, Face::Painted, Start::Cleared, 3, ""},
+    {Control::Rezultat, 0, {120, 2040, 7575, 1200}, "", "История на игрите", std::nullopt, Face::Fixed, Start::Cleared, 4, ""},
+    {Control::Text1, 0, {120, 3360, 7575, 1935}, "", "Правила на играта", std::nullopt, Face::Fixed, Start::Cleared, 18, ""},
 }};
 // clang-format on
 
@@ -130,7 +139,7 @@ constexpr int arraySize(Control c)
 
 // The table's shape, which the code that builds the controls relies on: each
 // control once, with an index within its array; frames before their options;
-// every tab index used once.
+// every tab index used once; a start state only for option buttons.
 constexpr bool tableIsWellFormed()
 {
     for (std::size_t i = 0; i < kControls.size(); ++i) {
@@ -138,6 +147,9 @@ constexpr bool tableIsWellFormed()
         if (a.index < 0 || a.index >= arraySize(a.control))
             return false;
         if (a.tabIndex < 0 || a.tabIndex >= int(kControls.size()))
+            return false;
+        const bool option = a.control == Control::Igrach || a.control == Control::Radio;
+        if (a.start != Start::Cleared && !option)
             return false;
         bool containerSeen = !containerOf(a.control).has_value();
         for (std::size_t j = 0; j < kControls.size(); ++j) {
@@ -159,8 +171,29 @@ constexpr bool tableIsWellFormed()
         members += arraySize(c);
     return members == int(kControls.size());
 }
-static_assert(tableIsWellFormed(), "kControls: a control twice, an index out of its array, "
-                                   "a frame after its options or a tab index used twice");
+static_assert(tableIsWellFormed(),
+              "kControls: a control twice, an index out of its array, "
+              "a frame after its options, a tab index used twice or a start state "
+              "for what is no option");
+
+// The row of a control in kControls, or kControls.size() for none: a window
+// system's list of controls in the table's order is found with it.
+constexpr std::size_t positionOf(Control control, int index)
+{
+    for (std::size_t i = 0; i < kControls.size(); ++i)
+        if (kControls[i].control == control && kControls[i].index == index)
+            return i;
+    return kControls.size();
+}
+
+// The rows of kControls by tab index: the order in which the keyboard visits
+// the controls, and in which they are created.
+inline constexpr std::array<std::size_t, kControls.size()> kTabOrder = [] {
+    std::array<std::size_t, kControls.size()> order{};
+    for (std::size_t i = 0; i < kControls.size(); ++i)
+        order[std::size_t(kControls[i].tabIndex)] = i;
+    return order;
+}();
 
 // The window itself.
 inline constexpr Twips kClientArea{0, 0, 7830, 5310};

@@ -5,7 +5,7 @@
 #include <atomic>
 #include <string>
 
-namespace ui::win32 {
+namespace win32gui {
 
 namespace {
 
@@ -268,4 +268,4 @@ void nameForScreenReaders(HWND control, std::wstring_view name, std::wstring_vie
     SetWindowLongPtrW(control, GWLP_WNDPROC, LONG_PTR(&namingProc));
 }
 
-} // namespace ui::win32
+} // namespace win32gui

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace ui::win32 {
+namespace win32gui {
 
 // Gives a control the name (and, where not empty, the description) that
 // screen readers read through MSAA and UI Automation, as the Qt program gives
@@ -14,4 +14,4 @@ namespace ui::win32 {
 // Windows' own oleacc.dll, loaded only when a reader first asks.
 void nameForScreenReaders(HWND control, std::wstring_view name, std::wstring_view description);
 
-} // namespace ui::win32
+} // namespace win32gui

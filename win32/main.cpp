@@ -1,23 +1,44 @@
 #include "game_window.h"
+#include "text.h"
 
 #include <windows.h>
+
+#include <string>
+
+namespace {
+
+// Where the window cannot be made, the user is told, with the system's words
+// for the cause.
+void reportStartFailure(DWORD error)
+{
+    std::wstring text = L"Прозорецът на играта не може да бъде създаден.";
+    if (const std::wstring cause = win32gui::systemMessage(error); !cause.empty())
+        text += L"\n\n" + cause;
+    MessageBoxW(nullptr, text.c_str(), L"Морвета", MB_OK | MB_ICONERROR);
+}
+
+} // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
     // The game takes no command line.
-    ui::win32::MorvetaWindow window(instance);
-    if (!window.valid())
+    win32gui::MorvetaWindow window(instance);
+    if (!window.valid()) {
+        reportStartFailure(window.failure());
         return 1;
+    }
     window.endProgramOnClose();
     window.show(showCommand);
 
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    MSG message{};
+    BOOL got = 0;
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
         // Tab, the arrows in the option group and Space on a button work as in a dialog.
         if (!IsDialogMessageW(window.hwnd(), &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
     }
-    return int(message.wParam);
+    // A message loop that broke off (-1) is a failure, not a quit.
+    return got < 0 ? 1 : int(message.wParam);
 }

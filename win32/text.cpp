@@ -4,7 +4,7 @@
 
 #include <climits>
 
-namespace ui::win32 {
+namespace win32gui {
 
 // Both conversions replace what is not valid in their input with U+FFFD, as
 // the system does; texts beyond INT_MAX units are cut there.
@@ -33,4 +33,17 @@ std::string toUtf8(std::wstring_view wide)
     return utf8;
 }
 
-} // namespace ui::win32
+std::wstring systemMessage(unsigned long code)
+{
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text(buffer ? buffer : L"", buffer ? length : 0);
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
+        text.pop_back();
+    return text;
+}
+
+} // namespace win32gui

@@ -5,9 +5,13 @@
 #include <string>
 #include <string_view>
 
-namespace ui::win32 {
+namespace win32gui {
 
 std::wstring toWide(std::string_view utf8);
 std::string toUtf8(std::wstring_view wide);
 
-} // namespace ui::win32
+// The system's description of an error code, such as GetLastError's, without
+// its closing line break; empty where the system has none.
+std::wstring systemMessage(unsigned long code);
+
+} // namespace win32gui

@@ -1,11 +1,13 @@
 #include "text_box.h"
 
+#include "gdi.h"
+
 #include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace ui::win32 {
+namespace win32gui {
 
 namespace {
 
@@ -45,14 +47,7 @@ void drawFocusFrame(HWND edit)
     GetWindowRect(edit, &r);
     OffsetRect(&r, -r.left, -r.top);
     InflateRect(&r, -1, -1);
-    const LOGBRUSH brush{BS_SOLID, textColourOf(edit, dc), 0};
-    if (const HPEN pen = ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &brush, 0, nullptr)) {
-        const HGDIOBJ oldPen = SelectObject(dc, pen);
-        const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-        Rectangle(dc, r.left, r.top, r.right, r.bottom);
-        SelectObject(dc, oldBrush);
-        DeleteObject(SelectObject(dc, oldPen));
-    }
+    drawDottedFrame(dc, r, textColourOf(edit, dc));
     ReleaseDC(edit, dc);
 }
 
@@ -202,4 +197,4 @@ void adoptTextBox(HWND edit)
         SetWindowLongPtrW(edit, GWLP_WNDPROC, LONG_PTR(&textBoxProc));
 }
 
-} // namespace ui::win32
+} // namespace win32gui

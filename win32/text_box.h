@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace ui::win32 {
+namespace win32gui {
 
 // Makes one of the game's EDIT controls behave as the text boxes users meet
 // today do, in the Qt program too: Ctrl+A selects all; the context menu
@@ -13,4 +13,4 @@ namespace ui::win32 {
 // colours as for any EDIT (WM_CTLCOLOREDIT, or WM_CTLCOLORSTATIC when read-only).
 void adoptTextBox(HWND edit);
 
-} // namespace ui::win32
+} // namespace win32gui

@@ -15,7 +15,7 @@
 
 #include <memory>
 
-using ui::qt::MorvetaWindow;
+using qtgui::MorvetaWindow;
 
 // Finds a control by its object name, such as "Buton(0)"; fails the test if absent.
 template <typename T = QWidget> T* control(const QWidget& window, const QString& name)

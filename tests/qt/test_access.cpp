@@ -130,7 +130,7 @@ void TestAccess::scoreTextsCanBeRead()
 
 void TestAccess::historyLinesCanBeRead()
 {
-    auto* list = control<ui::qt::HistoryList>(*window, "Rezultat");
+    auto* list = control<qtgui::HistoryList>(*window, "Rezultat");
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
     QCOMPARE(iface->childCount(), 0);
     for (int round = 0; round < 6; ++round) {
@@ -158,7 +158,7 @@ void TestAccess::historyLinesCanBeRead()
 
 void TestAccess::readerSelectsAHistoryLineAsAClickWould()
 {
-    auto* list = control<ui::qt::HistoryList>(*window, "Rezultat");
+    auto* list = control<qtgui::HistoryList>(*window, "Rezultat");
     QAccessibleTableInterface* table =
         QAccessible::queryAccessibleInterface(list)->tableInterface();
     QVERIFY(table);
@@ -222,7 +222,7 @@ void TestAccess::spokenNamesHoldWhatIsShown()
 
 void TestAccess::historyLetsGoOfItsLines()
 {
-    auto* list = control<ui::qt::HistoryList>(*window, "Rezultat");
+    auto* list = control<qtgui::HistoryList>(*window, "Rezultat");
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
     for (int round = 0; round < 700; ++round)
         list->addItem(lineFor(round % 3, 0));

@@ -45,7 +45,7 @@ protected:
 QString nameOf(app::ControlId id)
 {
     return QStringLiteral("%1(%2)")
-        .arg(ui::qt::toQString(ui::controlName(id.control)))
+        .arg(qtgui::toQString(ui::controlName(id.control)))
         .arg(id.index);
 }
 
@@ -85,7 +85,7 @@ private:
     QPushButton* buton(int i) { return find<QPushButton>({Control::Buton, i}); }
     QRadioButton* radio(int i) { return find<QRadioButton>({Control::Radio, i}); }
     QLineEdit* rezul(int i) { return find<QLineEdit>({Control::Rezul, i}); }
-    ui::qt::HistoryList* history() { return control<ui::qt::HistoryList>(*window, "Rezultat"); }
+    qtgui::HistoryList* history() { return control<qtgui::HistoryList>(*window, "Rezultat"); }
     void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
     void checkMarks();
 

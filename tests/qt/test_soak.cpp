@@ -51,7 +51,7 @@ private:
     void checkHistory(const std::vector<Round>& rounds);
 
     std::unique_ptr<MorvetaWindow> window;
-    ui::qt::HistoryList* history = nullptr;
+    qtgui::HistoryList* history = nullptr;
 };
 
 TestSoak::Round TestSoak::play(int round)
@@ -90,7 +90,7 @@ void TestSoak::checkHistory(const std::vector<Round>& rounds)
 void TestSoak::fiftyThousandRounds()
 {
     window = openWindow();
-    history = control<ui::qt::HistoryList>(*window, "Rezultat");
+    history = control<qtgui::HistoryList>(*window, "Rezultat");
     int round = 0;
 
     // Player first, with "Изчисти" now and then.

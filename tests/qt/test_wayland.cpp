@@ -9,7 +9,7 @@
 #include <QGuiApplication>
 #include <QWindow>
 
-using ui::qt::TitledWindow;
+using qtgui::TitledWindow;
 
 class TestWayland : public QObject {
     Q_OBJECT
@@ -32,7 +32,7 @@ private:
 
 void TestWayland::init()
 {
-    top = ui::qt::makeTopLevelWindow();
+    top = qtgui::makeTopLevelWindow();
     top->show();
     QVERIFY(QTest::qWaitForWindowExposed(top.get()));
 }

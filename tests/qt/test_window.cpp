@@ -279,7 +279,7 @@ void TestWindow::rulesTextHasFiveCrLfLines()
         "Резултатите, от поредната  игра, победа, загуба, реми се натрупват в отделно списъчно "
         "поле.",
     };
-    QCOMPARE(ui::qt::toQString(ui::kRulesText), lines.join("\r\n") + "\r\n");
+    QCOMPARE(qtgui::toQString(ui::kRulesText), lines.join("\r\n") + "\r\n");
     QCOMPARE(lines[0].count(u'"'), 2);
     QCOMPARE(lines[0].count(QChar(0x201C)), 6);
     QCOMPARE(lines[0].count(QChar(0x201D)), 6);
@@ -321,13 +321,13 @@ void TestWindow::startsWithPlayerFirstAndNoPick()
         QVERIFY2(!r->isChecked(), name);
         QVERIFY2(!r->isEnabled(), name);
     }
-    QCOMPARE(ui::qt::backColor(*control(*window, "Radio(0)")), kPick);
-    QCOMPARE(ui::qt::backColor(*control(*window, "Radio(1)")), kIdle);
-    QCOMPARE(control<ui::qt::HistoryList>(*window, "Rezultat")->count(), 0);
+    QCOMPARE(qtgui::backColor(*control(*window, "Radio(0)")), kPick);
+    QCOMPARE(qtgui::backColor(*control(*window, "Radio(1)")), kIdle);
+    QCOMPARE(control<qtgui::HistoryList>(*window, "Rezultat")->count(), 0);
     QVERIFY(!window->handlers().firstMover().has_value());
     for (const char* name : {"Rezul(0)", "Rezul(1)"})
-        QCOMPARE(ui::qt::backColor(*control(*window, name)),
-                 ui::qt::backColor(*control(*window, "Igrach(0)")));
+        QCOMPARE(qtgui::backColor(*control(*window, name)),
+                 qtgui::backColor(*control(*window, "Igrach(0)")));
 }
 
 void TestWindow::scoreBoxesAreEditableAndCentred()
@@ -385,10 +385,10 @@ void TestWindow::radioButtonsIgnoreClicks()
     for (const char* name : {"Radio(0)", "Radio(1)", "Radio(2)"}) {
         auto* r = control<QRadioButton>(*window, name);
         const bool wasChecked = r->isChecked();
-        const QColor colour = ui::qt::backColor(*r);
+        const QColor colour = qtgui::backColor(*r);
         QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(6, 12));
         QCOMPARE(r->isChecked(), wasChecked);
-        QCOMPARE(ui::qt::backColor(*r), colour);
+        QCOMPARE(qtgui::backColor(*r), colour);
         QVERIFY(!r->hasFocus());
     }
     QCOMPARE(window->handlers().computerChoice(), picked);
@@ -403,10 +403,10 @@ void TestWindow::noButtonAnswersEnterOrEscape()
     }
     for (QRadioButton* b : window->findChildren<QRadioButton*>())
         QVERIFY(!b->text().contains(u'&'));
-    const int lines = control<ui::qt::HistoryList>(*window, "Rezultat")->count();
+    const int lines = control<qtgui::HistoryList>(*window, "Rezultat")->count();
     QTest::keyClick(control(*window, "Rezul(0)"), Qt::Key_Return);
     QTest::keyClick(control(*window, "Rezul(0)"), Qt::Key_Escape);
-    QCOMPARE(control<ui::qt::HistoryList>(*window, "Rezultat")->count(), lines);
+    QCOMPARE(control<qtgui::HistoryList>(*window, "Rezultat")->count(), lines);
     QVERIFY(window->timer().isActive());
 }
 
@@ -452,7 +452,7 @@ void TestWindow::icoFileMatchesThePixelMap()
     // Decoded by Qt's own reader, it is the window's icon, mask included.
     const QImage decoded =
         QImage::fromData(committed, "ICO").convertToFormat(QImage::Format_ARGB32);
-    const QImage drawn = ui::qt::hamburgerImage();
+    const QImage drawn = qtgui::hamburgerImage();
     QCOMPARE(decoded.size(), QSize(32, 32));
     int opaque = 0;
     for (int y = 0; y < 32; ++y)
@@ -487,7 +487,7 @@ void TestWindow::rulesTakeNoComposedText()
 
 void TestWindow::qtTextsAreBulgarian()
 {
-    QVERIFY2(ui::qt::installBulgarianQtTexts(*qApp), "Qt's Bulgarian translation is missing");
+    QVERIFY2(qtgui::installBulgarianQtTexts(*qApp), "Qt's Bulgarian translation is missing");
     const QStringList english{"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All"};
     const auto checkMenu = [&](std::unique_ptr<QMenu> menu) {
         QVERIFY(menu);
@@ -565,11 +565,11 @@ void TestWindow::focusShowsOnEveryTabStop()
     QVERIFY(w->hasFocus());
     const QImage after = screen(*window);
     const bool boxed = name == "Rezultat" || name == "Text1";
-    const QColor face = boxed ? w->palette().color(QPalette::Base) : ui::qt::backColor(*w);
+    const QColor face = boxed ? w->palette().color(QPalette::Base) : qtgui::backColor(*w);
     // The history's focus shows inside it, on the line or where the first
     // line will be, and not only on its frame, which some styles leave alone.
     const QWidget* area =
-        name == "Rezultat" ? control<ui::qt::HistoryList>(*window, name)->viewport() : w;
+        name == "Rezultat" ? control<qtgui::HistoryList>(*window, name)->viewport() : w;
     const double shown = strongestContrast(after, before, areaOf(*window, *area), face);
     QVERIFY2(shown >= 3.0, qPrintable(QStringLiteral("focus contrast %1").arg(shown)));
     // The history's frame, not a stray dot: at least a dotted line across it.
@@ -605,7 +605,7 @@ void TestWindow::textStaysReadableUnderADarkScheme()
           "Buton(0)", "Buton(1)", "Buton(2)", "Nachalo(0)", "Nachalo(1)"}) {
         QWidget* w = control(*window, name);
         const double text = strongestContrast(
-            image, QImage(), areaOf(*window, *w).adjusted(3, 3, -3, -3), ui::qt::backColor(*w));
+            image, QImage(), areaOf(*window, *w).adjusted(3, 3, -3, -3), qtgui::backColor(*w));
         QVERIFY2(text >= 3.0, qPrintable(QStringLiteral("%1: %2").arg(name).arg(text)));
     }
     // The list and the rules keep the scheme's own colours.

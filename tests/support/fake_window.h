@@ -31,12 +31,10 @@ public:
     {
         for (const ui::ControlEntry& c : ui::kControls) {
             const auto key = std::make_pair(c.control, c.index);
-            if (c.colour)
-                state.colours[key] = *c.colour;
-            else if (c.control == ui::Control::Rezul)
-                state.colours[key] = kSystemWindowColour;
+            if (c.face == ui::Face::Painted)
+                state.colours[key] = c.colour.value_or(kSystemWindowColour);
             if (c.control == ui::Control::Radio || c.control == ui::Control::Igrach)
-                state.values[key] = c.control == ui::Control::Igrach && c.index == 0;
+                state.values[key] = c.start == ui::Start::Selected;
             if (c.control == ui::Control::Rezul)
                 state.scores[c.index] = std::string(c.caption);
         }

@@ -24,7 +24,7 @@
 using testing_support::lineFor;
 using testing_support::ScriptedRandom;
 using ui::Control;
-using ui::win32::MorvetaWindow;
+using win32gui::MorvetaWindow;
 
 namespace {
 
@@ -63,7 +63,7 @@ std::string textOf(HWND hwnd)
     const int length = GetWindowTextLengthW(hwnd);
     std::wstring wide(std::size_t(length) + 1, L'\0');
     wide.resize(std::size_t(GetWindowTextW(hwnd, wide.data(), length + 1)));
-    return ui::win32::toUtf8(wide);
+    return win32gui::toUtf8(wide);
 }
 
 std::string lineOf(HWND list, int row)
@@ -74,7 +74,7 @@ std::string lineOf(HWND list, int row)
     std::wstring wide(std::size_t(length) + 1, L'\0');
     SendMessageW(list, LB_GETTEXT, WPARAM(row), LPARAM(wide.data()));
     wide.resize(std::size_t(length));
-    return ui::win32::toUtf8(wide);
+    return win32gui::toUtf8(wide);
 }
 
 // A control's rectangle in its parent's client area.
@@ -118,7 +118,7 @@ void CALLBACK readAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD)
         GetMenuStringW(menu, UINT(i), text, 128, MF_BYPOSITION);
         const UINT state = GetMenuState(menu, UINT(i), MF_BYPOSITION);
         const bool separator = (state & MF_SEPARATOR) != 0;
-        shownMenu().emplace_back(separator ? std::string() : ui::win32::toUtf8(text),
+        shownMenu().emplace_back(separator ? std::string() : win32gui::toUtf8(text),
                                  !separator && !(state & (MF_GRAYED | MF_DISABLED)));
     }
     EndMenu();
@@ -251,6 +251,51 @@ TEST_CASE("the window is fixed at 522 x 354 with a caption, a system menu and Cl
     CHECK(GetClassLongPtrW(g.hwnd(), GCLP_HICONSM) != 0);
 }
 
+// Refuses the creation of every window of one class, as a system out of
+// window handles or memory would.
+struct RefusedClass {
+    explicit RefusedClass(const wchar_t* name)
+    {
+        refused() = name;
+        hook = SetWindowsHookExW(WH_CBT, &refuse, nullptr, GetCurrentThreadId());
+    }
+    ~RefusedClass() { UnhookWindowsHookEx(hook); }
+    RefusedClass(const RefusedClass&) = delete;
+    RefusedClass& operator=(const RefusedClass&) = delete;
+
+    static std::wstring& refused()
+    {
+        static std::wstring name;
+        return name;
+    }
+    static LRESULT CALLBACK refuse(int code, WPARAM wParam, LPARAM lParam)
+    {
+        if (code == HCBT_CREATEWND) {
+            const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam)->lpcs;
+            if (!IS_INTRESOURCE(create->lpszClass) &&
+                lstrcmpiW(create->lpszClass, refused().c_str()) == 0)
+                return 1;
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    HHOOK hook;
+};
+
+TEST_CASE("a window or control the system refuses leaves no window behind and says so")
+{
+    for (const wchar_t* refused : {L"MorvetaWindow", L"MorvetaFrame", L"EDIT", L"LISTBOX"}) {
+        CAPTURE(win32gui::toUtf8(refused));
+        const RefusedClass refusing(refused);
+        const MorvetaWindow window(GetModuleHandleW(nullptr));
+        CHECK_FALSE(window.valid());
+        CHECK(window.hwnd() == nullptr);
+        CHECK(FindWindowW(L"MorvetaWindow", nullptr) == nullptr);
+    }
+    // What the program's message box adds to its own sentence.
+    CHECK_FALSE(win32gui::systemMessage(ERROR_NOT_ENOUGH_MEMORY).empty());
+    CHECK(win32gui::systemMessage(ERROR_NOT_ENOUGH_MEMORY).back() != L'\n');
+}
+
 TEST_CASE("every control stands where the design puts it")
 {
     Game g;
@@ -317,13 +362,13 @@ TEST_CASE("fonts are Times New Roman 12 pt, and MS Sans Serif 8.25 pt for the ma
     LOGFONTW font{};
     GetObjectW(HGDIOBJ(SendMessageW(g.at(Control::Label2, 0), WM_GETFONT, 0, 0)), sizeof font,
                &font);
-    CHECK(ui::win32::toUtf8(font.lfFaceName) == "Times New Roman");
+    CHECK(win32gui::toUtf8(font.lfFaceName) == "Times New Roman");
     CHECK(font.lfHeight == -16);
     CHECK(font.lfWeight == FW_NORMAL);
     CHECK((font.lfPitchAndFamily & 0xF0) == FF_ROMAN);
     GetObjectW(HGDIOBJ(SendMessageW(g.at(Control::Radio, 1), WM_GETFONT, 0, 0)), sizeof font,
                &font);
-    CHECK(ui::win32::toUtf8(font.lfFaceName) == "MS Sans Serif");
+    CHECK(win32gui::toUtf8(font.lfFaceName) == "MS Sans Serif");
     CHECK(font.lfHeight == -11);
 }
 
@@ -843,7 +888,7 @@ TEST_CASE("screen readers read each control's Bulgarian name and description")
         BSTR text = nullptr;
         std::string utf8 = "<none>";
         if ((acc->*getter)(child, &text) == S_OK && text)
-            utf8 = ui::win32::toUtf8(text);
+            utf8 = win32gui::toUtf8(text);
         SysFreeString(text);
         return utf8;
     };
