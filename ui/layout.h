@@ -188,12 +188,14 @@ constexpr std::size_t positionOf(Control control, int index)
 
 // The rows of kControls by tab index: the order in which the keyboard visits
 // the controls, and in which they are created.
-inline constexpr std::array<std::size_t, kControls.size()> kTabOrder = [] {
+constexpr std::array<std::size_t, kControls.size()> rowsByTabIndex()
+{
     std::array<std::size_t, kControls.size()> order{};
     for (std::size_t i = 0; i < kControls.size(); ++i)
         order[std::size_t(kControls[i].tabIndex)] = i;
     return order;
-}();
+}
+inline constexpr std::array<std::size_t, kControls.size()> kTabOrder = rowsByTabIndex();
 
 // The window itself.
 inline constexpr Twips kClientArea{0, 0, 7830, 5310};

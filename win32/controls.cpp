@@ -112,18 +112,16 @@ bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proced
     wc.hIcon = icon;
     wc.hIconSm = smallIcon;
     // The class keeps its brush for the life of the process.
-    Brush background(CreateSolidBrush(toColorRef(ui::kWindowColour)));
-    if (!background)
-        return false;
-    wc.hbrBackground = background.get();
+    wc.hbrBackground = CreateSolidBrush(toColorRef(ui::kWindowColour));
     wc.lpszClassName = name;
+    if (!wc.hbrBackground)
+        return false;
     if (!RegisterClassExW(&wc)) {
         const DWORD error = GetLastError();
-        background.reset();
+        DeleteObject(wc.hbrBackground);
         SetLastError(error);
         return false;
     }
-    background.release();
     return true;
 }
 
@@ -163,9 +161,10 @@ bool ControlWindows::create(HWND window, HINSTANCE instance)
             style |= WS_DISABLED;
         const std::wstring text =
             toWide(entry.control == Control::Text1 ? ui::kRulesText : entry.caption);
-        windows_[row] =
-            CreateWindowExW(kind.exStyle, kind.windowClass, text.c_str(), style, 0, 0, 0, 0, parent,
-                            HMENU(INT_PTR(kFirstControlId + int(row))), instance, nullptr);
+        // A child's id travels where a top-level window's menu would.
+        const auto id = HMENU(INT_PTR(kFirstControlId + int(row)));
+        windows_[row] = CreateWindowExW(kind.exStyle, kind.windowClass, text.c_str(), style, 0, 0,
+                                        0, 0, parent, id, instance, nullptr);
         if (!windows_[row])
             return false;
         if (entry.start == ui::Start::Selected)

@@ -19,16 +19,17 @@ void reportStartFailure(DWORD error)
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+// Named as windows.h declares it; the game takes no command line.
+int WINAPI wWinMain(HINSTANCE hInstance, [[maybe_unused]] HINSTANCE hPrevInstance,
+                    [[maybe_unused]] LPWSTR lpCmdLine, int nShowCmd)
 {
-    // The game takes no command line.
-    win32gui::MorvetaWindow window(instance);
+    win32gui::MorvetaWindow window(hInstance);
     if (!window.valid()) {
         reportStartFailure(window.failure());
         return 1;
     }
     window.endProgramOnClose();
-    window.show(showCommand);
+    window.show(nShowCmd);
 
     MSG message{};
     BOOL got = 0;
