@@ -262,18 +262,21 @@ TEST_CASE("scores are written with a point whatever the C locale's decimal point
 {
     // A toolkit may switch the C locale to the user's, whose decimal point
     // may be a comma; the text must still read back.
+    // The build makes one (named here) where the system has none.
+    const char* made = std::getenv("MORVETA_COMMA_LOCALE");
     const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     const char* chosen = nullptr;
-    for (const char* name : {"bg_BG.UTF-8", "ru_RU.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8",
+    for (const char* name : {made ? made : "bg_BG.UTF-8", "ru_RU.UTF-8", "de_DE.UTF-8",
                              "Bulgarian_Bulgaria.1251", "German_Germany.1252", "bg-BG"}) {
         if (std::setlocale(LC_NUMERIC, name) && *std::localeconv()->decimal_point != '.') {
             chosen = name;
             break;
         }
     }
+    REQUIRE_MESSAGE((chosen || !made), "the locale the build made cannot be set: ", made);
     if (!chosen) {
         std::setlocale(LC_NUMERIC, saved.c_str());
-        MESSAGE("no locale with another decimal point is installed here");
+        WARN_MESSAGE(false, "skipped: no locale with another decimal point is installed here");
         return;
     }
     const std::string locale = chosen;
