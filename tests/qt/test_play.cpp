@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+#include <QTimerEvent>
 
 using testing_support::ScriptedRandom;
 using ui::Control;
@@ -87,6 +88,13 @@ private:
     QLineEdit* rezul(int i) { return find<QLineEdit>({Control::Rezul, i}); }
     qtgui::HistoryList* history() { return control<qtgui::HistoryList>(*window, "Rezultat"); }
     void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+    // Delivers one tick of the system timer with this id (the running one's
+    // by default), as the event loop would after 100 ms.
+    void tickTimer(int id = -1)
+    {
+        QTimerEvent tick(id == -1 ? window->timer().timerId() : id);
+        QCoreApplication::sendEvent(const_cast<QTimer*>(&window->timer()), &tick);
+    }
     void checkMarks();
 
     ScriptedRandom* random = nullptr;
@@ -196,34 +204,36 @@ void TestPlay::idsOutsideTheWindowAreIgnored()
 
 void TestPlay::enablingARunningTimerKeepsItsRhythm()
 {
-    QVERIFY(window->timerEnabled());
-    QTest::qWait(60);
-    const int remaining = window->timer().remainingTime();
+    // QTimer::start() on a running timer makes a new system timer: its id changes.
+    const int running = window->timer().timerId();
     click(control(*window, "Nachalo(0)")); // "Нова" in a running round
-    QVERIFY(window->timer().isActive());
-    QVERIFY2(window->timer().remainingTime() <= remaining, "the running timer was restarted");
+    QCOMPARE(window->timer().timerId(), running);
     window->setTimerEnabled(false);
     QVERIFY(!window->timer().isActive());
     window->setTimerEnabled(true);
-    QCOMPARE(window->timer().interval(), 100);
     QVERIFY(window->timer().isActive());
 }
 
 void TestPlay::theTimerDrivesThePick()
 {
-    const int before = random->draws;
-    QTest::qWait(550);
-    QVERIFY(random->draws - before >= 3);
-    QVERIFY(random->draws - before <= 7);
-    checkMarks();
+    QVERIFY(window->timer().isActive());
+    QCOMPARE(window->timer().interval(), 100);
+    QVERIFY(!window->timer().isSingleShot());
+    for (const int pick : {2, 0, 1}) {
+        random->script.push_back(static_cast<game::MoveIndex>(pick));
+        tickTimer();
+        QCOMPARE(game::toInt(window->handlers().computerChoice()), pick);
+        checkMarks();
+    }
 }
 
 void TestPlay::disabledTimerFreezesThePick()
 {
+    const int running = window->timer().timerId();
     click(buton(1));
-    QVERIFY(!window->timerEnabled());
+    QVERIFY(!window->timer().isActive());
     const int draws = random->draws;
-    QTest::qWait(350);
+    tickTimer(running); // one that was on its way as the timer stopped
     QCOMPARE(random->draws, draws);
     checkMarks();
 }
