@@ -55,12 +55,6 @@ struct Game {
 
 } // namespace
 
-TEST_CASE("the script's bits give the scripted move")
-{
-    for (MoveIndex m : game::kMoves)
-        CHECK(game::pickFromUnit(game::unitFromBits(testing_support::bitsFor(m))) == m);
-}
-
 TEST_CASE("start-up starts the random sequence once, zeroes the scores in the player-first colour, "
           "and waits")
 {

@@ -2,6 +2,8 @@
 // option buttons' checked state, the score texts and the history lines.
 #include "probe.h"
 
+#include "expected_texts.h"
+
 #include "history_list.h"
 
 #include <QAccessible>
@@ -27,7 +29,6 @@ private slots:
     void init() { window = openWindow(); }
     void cleanup() { window.reset(); }
 
-    void everyControlHasABulgarianName_data();
     void everyControlHasABulgarianName();
     void computersMarksTellTheirMoveAndState();
     void scoreTextsCanBeRead();
@@ -41,62 +42,32 @@ private:
     std::unique_ptr<MorvetaWindow> window;
 };
 
-void TestAccess::everyControlHasABulgarianName_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("spoken");
-    QTest::addColumn<int>("role");
-    QTest::newRow("title") << "Label2(0)"
-                           << "Морвета - камък, ножица, хартия" << int(QAccessible::StaticText);
-    QTest::newRow("score heading") << "Label2(1)"
-                                   << "Резултат" << int(QAccessible::StaticText);
-    QTest::newRow("mover heading") << "Label2(2)"
-                                   << "Кой играе първи" << int(QAccessible::StaticText);
-    QTest::newRow("player first") << "Igrach(0)"
-                                  << "1. Играч" << int(QAccessible::RadioButton);
-    QTest::newRow("computer first") << "Igrach(1)"
-                                    << "1. Компютър" << int(QAccessible::RadioButton);
-    QTest::newRow("computer's rock") << "Radio(0)"
-                                     << "Компютърът избира Камък" << int(QAccessible::RadioButton);
-    QTest::newRow("computer's scissors")
-        << "Radio(1)"
-        << "Компютърът избира Ножица" << int(QAccessible::RadioButton);
-    QTest::newRow("computer's paper")
-        << "Radio(2)"
-        << "Компютърът избира Хартия" << int(QAccessible::RadioButton);
-    QTest::newRow("rock") << "Buton(0)"
-                          << "Камък" << int(QAccessible::Button);
-    QTest::newRow("scissors") << "Buton(1)"
-                              << "Ножица" << int(QAccessible::Button);
-    QTest::newRow("paper") << "Buton(2)"
-                           << "Хартия" << int(QAccessible::Button);
-    QTest::newRow("new round") << "Nachalo(0)"
-                               << "Нова" << int(QAccessible::Button);
-    QTest::newRow("clear") << "Nachalo(1)"
-                           << "Изчисти" << int(QAccessible::Button);
-    QTest::newRow("player's score") << "Rezul(0)"
-                                    << "Резултат на играча" << int(QAccessible::EditableText);
-    QTest::newRow("computer's score") << "Rezul(1)"
-                                      << "Резултат на компютъра" << int(QAccessible::EditableText);
-    QTest::newRow("history") << "Rezultat"
-                             << "История на игрите" << int(QAccessible::List);
-    QTest::newRow("rules") << "Text1"
-                           << "Правила на играта" << int(QAccessible::EditableText);
-    QTest::newRow("first mover group") << "Frame1"
-                                       << "Кой играе първи" << int(QAccessible::Client);
-    QTest::newRow("pick group") << "Frame2"
-                                << "Изборът на компютъра" << int(QAccessible::Client);
-}
-
 void TestAccess::everyControlHasABulgarianName()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, spoken);
-    QFETCH(int, role);
-    QAccessibleInterface* iface = accessible(*window, name);
-    QVERIFY(iface && iface->isValid());
-    QCOMPARE(iface->text(QAccessible::Name), spoken);
-    QCOMPARE(int(iface->role()), role);
+    const auto roleOf = [](ui::Control c) {
+        switch (c) {
+        case ui::Control::Label2: return QAccessible::StaticText;
+        case ui::Control::Frame1:
+        case ui::Control::Frame2: return QAccessible::Client;
+        case ui::Control::Igrach:
+        case ui::Control::Radio: return QAccessible::RadioButton;
+        case ui::Control::Buton:
+        case ui::Control::Nachalo: return QAccessible::Button;
+        case ui::Control::Rezultat: return QAccessible::List;
+        case ui::Control::Rezul:
+        case ui::Control::Text1: return QAccessible::EditableText;
+        }
+        return QAccessible::NoRole;
+    };
+    for (const auto& expected : testing_support::kExpectedTexts) {
+        const QString name =
+            QString::fromStdString(testing_support::nameOf(expected.control, expected.index));
+        QAccessibleInterface* iface = accessible(*window, name);
+        QVERIFY2(iface && iface->isValid(), qPrintable(name));
+        QCOMPARE(iface->text(QAccessible::Name), QString::fromUtf8(expected.name));
+        QCOMPARE(iface->text(QAccessible::Description), QString::fromUtf8(expected.description));
+        QCOMPARE(iface->role(), roleOf(expected.control));
+    }
 }
 
 void TestAccess::computersMarksTellTheirMoveAndState()

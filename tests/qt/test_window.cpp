@@ -1,6 +1,8 @@
 // The window as it opens: its controls' places, colours, captions, fonts,
 // texts, tab order and initial states.
 #include "probe.h"
+
+#include "expected_texts.h"
 #include "text.h"
 
 #include "hamburger.h"
@@ -37,7 +39,6 @@ private slots:
     void controlsStandWhereTheTableSays_data();
     void controlsStandWhereTheTableSays();
     void frameClipsTheFirstRadioTo17Pixels();
-    void captionsAreExact_data();
     void captionsAreExact();
     void facesAreSolidColours_data();
     void facesAreSolidColours();
@@ -140,51 +141,22 @@ void TestWindow::frameClipsTheFirstRadioTo17Pixels()
     QCOMPARE(screen(*window).pixelColor(beyond), kWindowBlue);
 }
 
-void TestWindow::captionsAreExact_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("title") << "Label2(0)"
-                           << "Морвета - камък, ножица, хартия";
-    QTest::newRow("score heading") << "Label2(1)"
-                                   << "Резултат";
-    QTest::newRow("first mover heading") << "Label2(2)"
-                                         << "Кой играе първи";
-    QTest::newRow("player first, two blanks") << "Igrach(0)"
-                                              << "  1. Играч";
-    QTest::newRow("computer first, one blank") << "Igrach(1)"
-                                               << " 1. Компютър";
-    QTest::newRow("rock") << "Buton(0)"
-                          << "Камък";
-    QTest::newRow("scissors") << "Buton(1)"
-                              << "Ножица";
-    QTest::newRow("paper") << "Buton(2)"
-                           << "Хартия";
-    QTest::newRow("new round") << "Nachalo(0)"
-                               << "Нова";
-    QTest::newRow("clear") << "Nachalo(1)"
-                           << "Изчисти";
-    QTest::newRow("radio 0 has none") << "Radio(0)"
-                                      << "";
-    QTest::newRow("player's score") << "Rezul(0)"
-                                    << "0";
-    QTest::newRow("computer's score") << "Rezul(1)"
-                                      << "0";
-}
-
 void TestWindow::captionsAreExact()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QWidget* w = control(*window, name);
-    if (auto* b = qobject_cast<QAbstractButton*>(w))
-        QCOMPARE(b->text(), caption);
-    else if (auto* l = qobject_cast<QLabel*>(w))
-        QCOMPARE(l->text(), caption);
-    else if (auto* e = qobject_cast<QLineEdit*>(w))
-        QCOMPARE(e->text(), caption);
-    else
-        QFAIL("not a captioned control");
+    for (const auto& expected : testing_support::kExpectedTexts) {
+        const QString name =
+            QString::fromStdString(testing_support::nameOf(expected.control, expected.index));
+        const QString caption = QString::fromUtf8(expected.caption);
+        QWidget* w = control(*window, name);
+        QString shown;
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            shown = b->text();
+        else if (auto* l = qobject_cast<QLabel*>(w))
+            shown = l->text();
+        else if (auto* e = qobject_cast<QLineEdit*>(w))
+            shown = e->text();
+        QVERIFY2(shown == caption, qPrintable(name + ": \"" + shown + "\""));
+    }
 }
 
 void TestWindow::facesAreSolidColours_data()

@@ -5,6 +5,7 @@
 #include "contrast.h"
 #include "game_window.h"
 #include "expected_line.h"
+#include "expected_texts.h"
 #include "scripted_random.h"
 #include "text.h"
 
@@ -365,26 +366,12 @@ TEST_CASE("fonts are Times New Roman 12 pt, and MS Sans Serif 8.25 pt for the ma
 TEST_CASE("captions and texts are exact")
 {
     Game g;
-    struct Row {
-        Control control;
-        int index;
-        const char* text;
-    };
-    const std::array<Row, 11> rows{{
-        {Control::Label2, 0, "Морвета - камък, ножица, хартия"},
-        {Control::Label2, 1, "Резултат"},
-        {Control::Label2, 2, "Кой играе първи"},
-        {Control::Igrach, 0, "  1. Играч"},
-        {Control::Igrach, 1, " 1. Компютър"},
-        {Control::Buton, 0, "Камък"},
-        {Control::Buton, 1, "Ножица"},
-        {Control::Buton, 2, "Хартия"},
-        {Control::Nachalo, 0, "Нова"},
-        {Control::Nachalo, 1, "Изчисти"},
-        {Control::Rezul, 0, "0"},
-    }};
-    for (const Row& row : rows)
-        CHECK(textOf(g.at(row.control, row.index)) == row.text);
+    for (const auto& expected : testing_support::kExpectedTexts) {
+        if (expected.control == Control::Text1)
+            continue;
+        CAPTURE(testing_support::nameOf(expected.control, expected.index));
+        CHECK(textOf(g.at(expected.control, expected.index)) == expected.caption);
+    }
     const std::string rules = textOf(g.at(Control::Text1));
     CHECK(rules == ui::kRulesText);
     CHECK(rules.substr(rules.size() - 2) == "\r\n");
@@ -856,22 +843,6 @@ TEST_CASE("screen readers read each control's Bulgarian name and description")
     g.tick(1);
     g.click(Control::Buton, 0); // a line in the history
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    struct Row {
-        Control control;
-        int index;
-        const char* name;
-        const char* description; // "" where none is given
-    };
-    const std::array<Row, 8> rows{{
-        {Control::Rezul, 0, "Резултат на играча", ""},
-        {Control::Rezul, 1, "Резултат на компютъра", ""},
-        {Control::Rezultat, 0, "История на игрите", ""},
-        {Control::Text1, 0, "Правила на играта", ""},
-        {Control::Igrach, 0, "1. Играч", "Играчът играе първи"},
-        {Control::Igrach, 1, "1. Компютър", "Компютърът играе първи"},
-        {Control::Radio, 0, "Компютърът избира Камък", ""},
-        {Control::Radio, 2, "Компютърът избира Хартия", ""},
-    }};
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
@@ -883,14 +854,13 @@ TEST_CASE("screen readers read each control's Bulgarian name and description")
         SysFreeString(text);
         return utf8;
     };
-    for (const Row& row : rows) {
-        const std::string name = row.name;
-        CAPTURE(name);
+    for (const auto& row : testing_support::kExpectedTexts) {
+        CAPTURE(testing_support::nameOf(row.control, row.index));
         IAccessible* acc = nullptr;
         REQUIRE(AccessibleObjectFromWindow(g.at(row.control, row.index), DWORD(OBJID_CLIENT),
                                            kIAccessible, reinterpret_cast<void**>(&acc)) == S_OK);
         CHECK(read(acc, &IAccessible::get_accName, self) == row.name);
-        if (row.description[0])
+        if (row.description[0] != 0)
             CHECK(read(acc, &IAccessible::get_accDescription, self) == row.description);
         if (row.control == Control::Rezul || row.control == Control::Text1) {
             // What Wine answers as Windows does: the system's role and value.
