@@ -8,6 +8,7 @@
 #include <cassert>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace win32gui {
 
@@ -93,6 +94,12 @@ void nameForScreenReaders(HWND control, const ui::ControlEntry& entry)
         return;
     const std::string_view name = entry.spokenName.empty() ? entry.caption : entry.spokenName;
     win32gui::nameForScreenReaders(control, toWide(name), toWide(entry.description));
+}
+
+// Where the system could make no font of the design's, its own.
+HFONT orSystemFont(const Font& font)
+{
+    return font ? font.get() : HFONT(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 } // namespace
@@ -195,26 +202,24 @@ std::optional<std::size_t> ControlWindows::rowOf(HWND control) const
 void ControlWindows::applyDpi(int dpi)
 {
     dpi_ = dpi;
-    windowFont_ = makeFont(ui::kWindowFont, dpi);
-    radioFont_ = makeFont(ui::kRadioFont, dpi);
-    const HFONT radio = radioFont_ ? radioFont_.get() : windowFont();
+    // The fonts the controls hold now go once each control has its new one.
+    Font windowFont = makeFont(ui::kWindowFont, dpi);
+    Font radioFont = makeFont(ui::kRadioFont, dpi);
+    const HFONT text = orSystemFont(windowFont);
+    const HFONT marks = radioFont ? radioFont.get() : text;
     for (std::size_t row = 0; row < kControls.size(); ++row) {
         const ui::Twips& t = kControls[row].rect;
         SetWindowPos(windows_[row], nullptr, ui::toPixels(t.left, dpi), ui::toPixels(t.top, dpi),
                      ui::toPixels(t.width, dpi), ui::toPixels(t.height, dpi),
                      SWP_NOZORDER | SWP_NOACTIVATE);
         // Frames draw no text.
-        if (kindOf(kControls[row].control).windowClass == kFrameClass)
+        if (std::wstring_view(kindOf(kControls[row].control).windowClass) == kFrameClass)
             continue;
-        const HFONT font = kControls[row].control == Control::Radio ? radio : windowFont();
+        const HFONT font = kControls[row].control == Control::Radio ? marks : text;
         SendMessageW(windows_[row], WM_SETFONT, WPARAM(font), TRUE);
     }
-}
-
-HFONT ControlWindows::windowFont() const
-{
-    // Where the system could make no font of the design's, its own.
-    return windowFont_ ? windowFont_.get() : HFONT(GetStockObject(DEFAULT_GUI_FONT));
+    windowFont_ = std::move(windowFont);
+    radioFont_ = std::move(radioFont);
 }
 
 std::optional<Rgb> ControlWindows::faceColour(std::size_t row) const
@@ -274,7 +279,7 @@ void ControlWindows::drawButton(const DRAWITEMSTRUCT& item) const
     RECT textRect = r;
     if (pressed)
         OffsetRect(&textRect, 1, 1);
-    const HGDIOBJ oldFont = SelectObject(dc, windowFont());
+    const HGDIOBJ oldFont = SelectObject(dc, orSystemFont(windowFont_));
     SetBkMode(dc, TRANSPARENT);
     const COLORREF text = readableText(face.colour.value_or(Rgb{}), COLOR_BTNTEXT);
     SetTextColor(dc, (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT) : text);

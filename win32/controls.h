@@ -97,8 +97,6 @@ private:
         std::optional<ui::Rgb> colour; // for the controls whose colour the game sets
         Brush brush;
     };
-    HFONT windowFont() const;
-
     std::array<HWND, ui::kControls.size()> windows_{}; // in the table's order
     std::array<Face, ui::kControls.size()> faces_{};
     Font windowFont_;
