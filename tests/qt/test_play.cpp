@@ -3,8 +3,9 @@
 // with real clicks and keys. The rules of play are tested without Qt.
 #include "probe.h"
 
+#include "expected_texts.h"
+
 #include "history_list.h"
-#include "text.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -43,13 +44,6 @@ protected:
     }
 };
 
-QString nameOf(app::ControlId id)
-{
-    return QStringLiteral("%1(%2)")
-        .arg(qtgui::toQString(ui::controlName(id.control)))
-        .arg(id.index);
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(app::ControlId)
@@ -81,7 +75,8 @@ private slots:
 private:
     template <typename T = QWidget> T* find(app::ControlId id)
     {
-        return control<T>(*window, nameOf(id));
+        return control<T>(*window,
+                          QString::fromStdString(testing_support::nameOf(id.control, id.index)));
     }
     QPushButton* buton(int i) { return find<QPushButton>({Control::Buton, i}); }
     QRadioButton* radio(int i) { return find<QRadioButton>({Control::Radio, i}); }
