@@ -3,6 +3,7 @@
 #include "random_source.h"
 #include "round.h"
 #include "score_text.h"
+#include "spoken.h"
 #include "window.h"
 
 namespace {
@@ -43,9 +44,11 @@ void Morveta::Nachalo_Click(int Index)
         window_.setTimerEnabled(true);
         for (int i = 0; i < kMoveCount; ++i)
             window_.setBackColor({Control::Buton, i}, ui::IdleColour);
+        window_.announce(app::spoken::kNewRound);
     } else if (Index == 1) {
         window_.clearLines();
         resetScores();
+        window_.announce(app::spoken::kCleared);
     }
 }
 
@@ -59,6 +62,7 @@ void Morveta::Igrach_Click(int Index)
         window_.setBackColor(scoreBox(i), colour);
     resetScores();
     window_.clearLines();
+    window_.announce(Index == 0 ? app::spoken::kPlayerFirst : app::spoken::kComputerFirst);
 }
 
 void Morveta::Timer1_Timer() { ComputerPick(); }
@@ -91,8 +95,10 @@ void Morveta::Buton_Click(int Index)
     const auto move = static_cast<game::MoveIndex>(Index);
     if (FirstMover.value_or(0) == 0)
         setComputerChoice(game::beaterOf(move));
-    if (!window_.timerEnabled())
+    if (!window_.timerEnabled()) {
+        window_.announce(app::spoken::kRoundOver);
         return;
+    }
 
     window_.setTimerEnabled(false);
     window_.setBackColor({Control::Buton, Index}, ui::PressedColour);
@@ -100,6 +106,8 @@ void Morveta::Buton_Click(int Index)
     window_.appendLine(game::historyLine(ComputerChoice, PlayerChoice));
     window_.selectLine(window_.lineCount() - 1);
     UpdateScore();
+    window_.announce(app::spoken::roundResult(
+        ComputerChoice, PlayerChoice, window_.text(scoreBox(0)), window_.text(scoreBox(1))));
 }
 
 void Morveta::UpdateScore()

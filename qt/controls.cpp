@@ -4,6 +4,7 @@
 #include "history_list.h"
 #include "text.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -155,10 +156,28 @@ QPlainTextEdit* makeRules(QWidget* parent)
     return text;
 }
 
+// A frame that groups option buttons: invisible (no border, no caption, the
+// window's colour shows through), but a named group to screen readers, which
+// say its name as the focus enters it.
+class Frame : public QWidget {
+public:
+    using QWidget::QWidget;
+};
+
+QAccessibleInterface* frameFactory(const QString&, QObject* object)
+{
+    auto* frame = dynamic_cast<Frame*>(object);
+    return frame ? new QAccessibleWidget(frame, QAccessible::Grouping) : nullptr;
+}
+
 QWidget* makeFrame(QWidget* parent)
 {
-    // Invisible: no border, no caption, the window's colour shows through.
-    auto* frame = new QWidget(parent);
+    static const bool factory = [] {
+        QAccessible::installFactory(frameFactory);
+        return true;
+    }();
+    (void)factory;
+    auto* frame = new Frame(parent);
     frame->setFocusPolicy(Qt::NoFocus);
     return frame;
 }

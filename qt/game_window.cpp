@@ -42,7 +42,7 @@ constexpr Qt::WindowFlags kTopLevel = Qt::Window | Qt::CustomizeWindowHint | Qt:
 
 MorvetaWindow::MorvetaWindow(std::unique_ptr<app::RandomSource> random, QWidget* parent)
     : QWidget(parent, parent ? Qt::Widget : kTopLevel), ControlSet(buildControls(*this)),
-      random_(orClock(std::move(random))), handlers_(*this, *random_)
+      random_(orClock(std::move(random))), announcer_(*this), handlers_(*this, *random_)
 {
     setObjectName(QStringLiteral("Morveta"));
     registerWindowAccessibility();
@@ -170,5 +170,7 @@ void MorvetaWindow::setTimerEnabled(bool enabled)
     else if (!enabled)
         Timer1.stop();
 }
+
+void MorvetaWindow::announce(std::string_view utf8) { announcer_.announce(toQString(utf8)); }
 
 } // namespace qtgui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "announcer.h"
 #include "controls.h"
 #include "morveta.h"
 #include "random_source.h"
@@ -35,6 +36,7 @@ public:
     void selectLine(std::int64_t index) override;
     bool timerEnabled() const override;
     void setTimerEnabled(bool enabled) override;
+    void announce(std::string_view utf8) override;
 
 protected:
     bool event(QEvent* event) override;
@@ -51,6 +53,7 @@ private:
     QMetaObject::Connection dpiWatch_;
     std::unique_ptr<app::RandomSource> random_;
     QTimer Timer1;
+    Announcer announcer_;
     Morveta handlers_;
 };
 

@@ -53,10 +53,10 @@ MORVETA_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev libfontconfig-dev 
     fonts-liberation qt6-translations-l10n qt6-wayland)
 # What the tests and ./check add: doctest, the compositor and the stand-in
 # face some tests run with, the static checkers, the fuzzing compiler, the
-# package validators, what the AT-SPI test runs on, and the Windows cross
+# package validators, what the AT-SPI and screen-reader tests run on, and the Windows cross
 # compiler, Wine and NSIS for the Windows program.
 MORVETA_CHECK_PACKAGES=(doctest-dev weston fonts-dejavu-core locales
     clang-tidy clang-format cppcheck clang-14 libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file lintian man-db git binutils-mingw-w64-x86-64
-    xvfb xauth dbus at-spi2-core python3-pyatspi xdotool
+    xvfb xauth dbus at-spi2-core python3-pyatspi xdotool orca speech-dispatcher
     g++-mingw-w64-x86-64-posix wine64 nsis)

@@ -1,8 +1,10 @@
 #include "accessible.h"
 
+#include <objbase.h>
 #include <oleacc.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 
 namespace win32gui {
@@ -14,6 +16,7 @@ namespace {
 constexpr GUID kIUnknown{0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 constexpr GUID kIDispatch{0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 constexpr GUID kIAccessible{0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0, 0xAA, 0, 0x38, 0x9B, 0x71}};
+constexpr GUID kIOleWindow{0x00000114, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
 // oleacc.dll and oleaut32.dll, looked up on first use.
 struct Oleacc {
@@ -45,19 +48,32 @@ struct Oleacc {
     bool usable() const { return createStd && lresult && allocString; }
 };
 
-struct Naming {
-    WNDPROC previous = nullptr;
+// What a reader is told of one control. Shared with the objects handed to
+// readers, which may outlive the control.
+struct Texts {
     std::wstring name;
     std::wstring description;
+    LONG role = 0;             // 0: the system's
+    std::wstring announcement; // said in place of the description while not empty
+};
+
+struct Naming {
+    WNDPROC previous = nullptr;
+    HWND control = nullptr;
+    std::shared_ptr<Texts> texts;
 };
 
 bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
-// The system's object for the control, with our name and description.
-class NamedAccessible final : public IAccessible {
+// The system's object for the control, with our name, description and role.
+// It hands out only itself: every interface it answers for is its own, so
+// that IUnknown reached through any of them is the same object, as COM
+// requires. IEnumVARIANT is refused, and readers then count and fetch the
+// children through IAccessible.
+class NamedAccessible final : public IAccessible, public IOleWindow {
 public:
     NamedAccessible(IAccessible* standard, const Naming& naming)
-        : inner_(standard), name_(naming.name), description_(naming.description)
+        : inner_(standard), control_(naming.control), texts_(naming.texts)
     {
     }
     NamedAccessible(const NamedAccessible&) = delete;
@@ -68,13 +84,16 @@ public:
     {
         if (!out)
             return E_POINTER;
+        *out = nullptr;
         if (IsEqualGUID(riid, kIUnknown) || IsEqualGUID(riid, kIDispatch) ||
-            IsEqualGUID(riid, kIAccessible)) {
+            IsEqualGUID(riid, kIAccessible))
             *out = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
-        }
-        return inner_->QueryInterface(riid, out); // IEnumVARIANT, IOleWindow and the like
+        else if (IsEqualGUID(riid, kIOleWindow))
+            *out = static_cast<IOleWindow*>(this);
+        if (!*out)
+            return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
     ULONG STDMETHODCALLTYPE Release() override
@@ -106,18 +125,32 @@ public:
         return inner_->Invoke(id, riid, locale, flags, params, result, exception, argument);
     }
 
+    // IOleWindow: the control, which readers find the object's window by.
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override
+    {
+        if (!window)
+            return E_POINTER;
+        *window = control_;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
     // IAccessible: our texts for the control itself, the system's for the rest.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
     {
         if (!isSelf(child))
             return inner_->get_accName(child, name);
-        return text(name_, name);
+        return text(texts_->name, name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override
     {
-        if (!isSelf(child) || description_.empty())
+        if (!isSelf(child))
             return inner_->get_accDescription(child, description);
-        return text(description_, description);
+        if (!texts_->announcement.empty())
+            return text(texts_->announcement, description);
+        if (texts_->description.empty())
+            return inner_->get_accDescription(child, description);
+        return text(texts_->description, description);
     }
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override
     {
@@ -137,7 +170,13 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
     {
-        return inner_->get_accRole(child, role);
+        if (!isSelf(child) || texts_->role == 0)
+            return inner_->get_accRole(child, role);
+        if (!role)
+            return E_POINTER;
+        role->vt = VT_I4;
+        role->lVal = texts_->role;
+        return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
     {
@@ -209,8 +248,8 @@ private:
     }
 
     IAccessible* inner_;
-    std::wstring name_;
-    std::wstring description_;
+    HWND control_;
+    std::shared_ptr<const Texts> texts_;
     std::atomic<ULONG> references_{1};
 };
 
@@ -227,9 +266,11 @@ LRESULT answerObjectRequest(HWND control, const Naming& naming, WPARAM wParam)
         static_cast<IAccessible*>(standard)->Release();
         return 0;
     }
-    const LRESULT result = oleacc.lresult(kIAccessible, wParam, named);
+    const LRESULT result = oleacc.lresult(kIAccessible, wParam, static_cast<IAccessible*>(named));
     named->Release(); // LresultFromObject holds its own reference
-    return result;
+    // A failure comes back as a negative HRESULT: it is no answer, and the
+    // control's own procedure answers instead.
+    return result > 0 ? result : 0;
 }
 
 LRESULT CALLBACK namingProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
@@ -243,6 +284,9 @@ LRESULT CALLBACK namingProc(HWND control, UINT message, WPARAM wParam, LPARAM lP
     if (message == WM_GETOBJECT && LONG(lParam) == OBJID_CLIENT) {
         if (const LRESULT answer = answerObjectRequest(control, *naming, wParam))
             return answer;
+    } else if (message == WM_KILLFOCUS) {
+        // What was said here is old news once the reader's user moves on.
+        naming->texts->announcement.clear();
     } else if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(control, GWLP_USERDATA, 0);
         SetWindowLongPtrW(control, GWLP_WNDPROC, LONG_PTR(previous));
@@ -253,7 +297,18 @@ LRESULT CALLBACK namingProc(HWND control, UINT message, WPARAM wParam, LPARAM lP
 
 } // namespace
 
-void nameForScreenReaders(HWND control, std::wstring_view name, std::wstring_view description)
+ComApartment::ComApartment() : joined_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
+{
+}
+
+ComApartment::~ComApartment()
+{
+    if (joined_)
+        CoUninitialize();
+}
+
+void nameForScreenReaders(HWND control, std::wstring_view name, std::wstring_view description,
+                          LONG role)
 {
     // The controls' user data is the program's: it holds the naming.
     if (!control || GetWindowLongPtrW(control, GWLP_USERDATA) != 0)
@@ -262,10 +317,22 @@ void nameForScreenReaders(HWND control, std::wstring_view name, std::wstring_vie
     if (!naming)
         return;
     naming->previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
-    naming->name = name;
-    naming->description = description;
+    naming->control = control;
+    naming->texts = std::make_shared<Texts>(
+        Texts{std::wstring(name), std::wstring(description), role, std::wstring()});
     SetWindowLongPtrW(control, GWLP_USERDATA, LONG_PTR(naming));
     SetWindowLongPtrW(control, GWLP_WNDPROC, LONG_PTR(&namingProc));
+}
+
+void announceOn(HWND control, std::wstring_view text)
+{
+    if (!control || GetWindowLongPtrW(control, GWLP_WNDPROC) != LONG_PTR(&namingProc))
+        return;
+    auto* naming = reinterpret_cast<Naming*>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    if (!naming)
+        return;
+    naming->texts->announcement = text;
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 } // namespace win32gui

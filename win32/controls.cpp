@@ -86,14 +86,13 @@ LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
-// Names for screen readers where a caption alone does not say what a
-// control is, as the Qt program gives them.
+// Names for screen readers, as the Qt program gives them, on every control:
+// any of them may hold the focus when the game has something to say.
 void nameForScreenReaders(HWND control, const ui::ControlEntry& entry)
 {
-    if (entry.spokenName.empty() && entry.description.empty())
-        return;
     const std::string_view name = entry.spokenName.empty() ? entry.caption : entry.spokenName;
-    win32gui::nameForScreenReaders(control, toWide(name), toWide(entry.description));
+    win32gui::nameForScreenReaders(control, toWide(name), toWide(entry.description),
+                                   kindOf(entry.control).role);
 }
 
 // Where the system could make no font of the design's, its own.

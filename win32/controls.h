@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <array>
 #include <optional>
 
@@ -19,6 +21,7 @@ struct ControlKind {
     const wchar_t* windowClass;
     DWORD style;
     DWORD exStyle = 0;
+    LONG role = 0; // what screen readers are told it is; 0: what the system says
 };
 
 // The invisible frames that group option buttons: the window's colour, and
@@ -32,12 +35,17 @@ constexpr ControlKind kindOf(ui::Control control)
     case ui::Control::Label2:
         return {L"STATIC", SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | WS_GROUP};
     case ui::Control::Frame1:
-    case ui::Control::Frame2: return {kFrameClass, WS_CLIPCHILDREN | WS_GROUP, WS_EX_CONTROLPARENT};
-    case ui::Control::Igrach: return {L"BUTTON", BS_AUTORADIOBUTTON};
+    // Invisible, but to screen readers the named groups of their options.
+    case ui::Control::Frame2:
+        return {kFrameClass, WS_CLIPCHILDREN | WS_GROUP, WS_EX_CONTROLPARENT, ROLE_SYSTEM_GROUPING};
+    case ui::Control::Igrach: return {L"BUTTON", BS_AUTORADIOBUTTON, 0, ROLE_SYSTEM_RADIOBUTTON};
     // The computer's marks: the game sets them, the user cannot.
-    case ui::Control::Radio: return {L"BUTTON", BS_RADIOBUTTON | WS_GROUP};
+    case ui::Control::Radio:
+        return {L"BUTTON", BS_RADIOBUTTON | WS_GROUP, 0, ROLE_SYSTEM_RADIOBUTTON};
+    // Owner-drawn, which some systems' objects call a mere client area.
     case ui::Control::Buton:
-    case ui::Control::Nachalo: return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP | WS_GROUP};
+    case ui::Control::Nachalo:
+        return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP | WS_GROUP, 0, ROLE_SYSTEM_PUSHBUTTON};
     case ui::Control::Rezul: return {L"EDIT", ES_CENTER | ES_AUTOHSCROLL | kBox, WS_EX_CLIENTEDGE};
     // Unsorted: LBS_STANDARD would sort the lines.
     case ui::Control::Rezultat:

@@ -301,4 +301,15 @@ void MorvetaWindow::setTimerEnabled(bool enabled)
     }
 }
 
+void MorvetaWindow::announce(std::string_view utf8)
+{
+    // The focused control, or while another window is active the one that
+    // gets the focus back.
+    HWND focus = GetFocus();
+    if (!focus || !IsChild(hwnd_, focus))
+        focus =
+            lastFocus_ && IsChild(hwnd_, lastFocus_) ? lastFocus_ : control({Control::Buton, 0});
+    announceOn(focus, toWide(utf8));
+}
+
 } // namespace win32gui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accessible.h"
 #include "controls.h"
 #include "morveta.h"
 #include "random_source.h"
@@ -51,6 +52,7 @@ public:
     void selectLine(std::int64_t index) override;
     bool timerEnabled() const override { return timerRunning_; }
     void setTimerEnabled(bool enabled) override;
+    void announce(std::string_view utf8) override;
 
 private:
     // Makes the window and its controls; false, with the system's error in
@@ -68,6 +70,7 @@ private:
     void rememberFocus();
     void restoreFocus();
 
+    ComApartment com_; // first made, last gone
     HWND hwnd_ = nullptr;
     DWORD failure_ = 0;
     HWND lastFocus_ = nullptr;

@@ -139,6 +139,9 @@ LRESULT CALLBACK textBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
         // Tab into the rules selects nothing, which would scroll to their end.
         return readOnly(edit) ? base() & ~LRESULT(DLGC_HASSETSEL) : base();
     case WM_KEYDOWN:
+        // A multi-line box would close its parent on Escape, ending the match.
+        if (wParam == VK_ESCAPE)
+            return 0;
         if (wParam == 'A' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0) {
             SendMessageW(edit, EM_SETSEL, 0, -1);
             return 0;
@@ -153,7 +156,7 @@ LRESULT CALLBACK textBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
         }
         return base();
     case WM_CHAR:
-        if (wParam == 1) // Ctrl+A as a character: handled above, and no beep
+        if (wParam == 1 || wParam == VK_ESCAPE) // Ctrl+A handled above; Escape does nothing
             return 0;
         return base();
     case WM_CONTEXTMENU: showContextMenu(edit, lParam); return 0;

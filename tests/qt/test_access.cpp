@@ -7,6 +7,7 @@
 #include "history_list.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +38,7 @@ private slots:
     void spokenNamesHoldWhatIsShown();
     void historyLetsGoOfItsLines();
     void readerSelectsAHistoryLineAsAClickWould();
+    void theFocusedControlTellsWhatHappenedUntilTheFocusLeaves();
 
 private:
     std::unique_ptr<MorvetaWindow> window;
@@ -48,7 +50,7 @@ void TestAccess::everyControlHasABulgarianName()
         switch (c) {
         case ui::Control::Label2: return QAccessible::StaticText;
         case ui::Control::Frame1:
-        case ui::Control::Frame2: return QAccessible::Client;
+        case ui::Control::Frame2: return QAccessible::Grouping;
         case ui::Control::Igrach:
         case ui::Control::Radio: return QAccessible::RadioButton;
         case ui::Control::Buton:
@@ -207,6 +209,47 @@ void TestAccess::historyLetsGoOfItsLines()
     const QAccessible::Id last = QAccessible::uniqueId(iface->child(699));
     window->handlers().Nachalo_Click(1);
     QCOMPARE(QAccessible::accessibleInterface(last), nullptr);
+}
+
+void TestAccess::theFocusedControlTellsWhatHappenedUntilTheFocusLeaves()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QSKIP("Qt 6.8 and later announce without the control's description");
+#endif
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    const auto description = [this](const char* name) {
+        return accessible(*window, name)->text(QAccessible::Description);
+    };
+    struct Step {
+        const char* focus; // where the keys go
+        Qt::Key key;
+        const char* speaks; // the control that carries the message
+        const char* said;
+        const char* before; // the control that had it, its own description again
+        const char* own;
+    };
+    const Step steps[] = {
+        {"Buton(0)", Qt::Key_Space, "Buton(0)",
+         "Играч: Камък, компютър: Хартия. Загуба. Играч 0, компютър 2.", nullptr, nullptr},
+        {"Buton(0)", Qt::Key_Tab, "Buton(1)", "", "Buton(0)", ""},
+        {"Nachalo(0)", Qt::Key_Space, "Nachalo(0)", "Нов рунд. Изберете ход.", "Buton(1)", ""},
+        {"Igrach(0)", Qt::Key_Down, "Igrach(1)",
+         "Компютърът играе първи. Резултатът и историята са изчистени.", "Nachalo(0)", ""},
+        {"Igrach(1)", Qt::Key_Tab, "Rezul(0)", "", "Igrach(1)", "Компютърът играе първи"},
+    };
+    for (const Step& step : steps) {
+        QWidget* target = control(*window, step.focus);
+        if (!target->hasFocus())
+            target->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(target, step.key);
+        QCOMPARE(QApplication::focusWidget(), control(*window, step.speaks));
+        // Told once the key's event is over.
+        QTRY_COMPARE(description(step.speaks), QString::fromUtf8(step.said));
+        if (step.before)
+            QCOMPARE(description(step.before), QString::fromUtf8(step.own));
+    }
+    QCOMPARE(description("Igrach(0)"), QStringLiteral("Играчът играе първи"));
 }
 
 QTEST_MAIN(TestAccess)

@@ -24,6 +24,7 @@ public:
         std::vector<std::string> lines;
         std::int64_t selected = -1;
         bool timer = true;
+        std::vector<std::string> announced; // in the order they were told
         friend bool operator==(const State&, const State&) = default;
     };
 
@@ -90,6 +91,8 @@ public:
             ++timerStarts;
         state.timer = enabled;
     }
+
+    void announce(std::string_view utf8) override { state.announced.emplace_back(utf8); }
 
     // Which Radio is selected, or -1 for none.
     int selectedRadio() const

@@ -16,6 +16,8 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 #include <utility>
 #include <array>
 #include <string>
@@ -567,11 +569,19 @@ TEST_CASE("the keyboard: Tab order, Space, arrows, and Enter and Esc do nothing"
         CHECK(GetFocus() == order[i]);
     }
 
-    // Enter and Esc: no default or cancel button.
-    g.key(VK_RETURN);
-    g.key(VK_ESCAPE);
-    CHECK(g.lines() == 0);
-    CHECK(g.window->timerEnabled());
+    // Enter and Esc: no default or cancel button, and nothing closes the
+    // window, at any stop (a multi-line box would close it on Escape).
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        CAPTURE(i);
+        SetFocus(order[i]);
+        g.key(VK_RETURN);
+        g.key(VK_ESCAPE);
+        REQUIRE(IsWindow(g.hwnd()));
+        CHECK(GetFocus() == order[i]);
+        CHECK(g.lines() == 0);
+        CHECK(g.window->timerEnabled());
+    }
+    SetFocus(order[0]);
 
     // Space presses the focused button.
     g.tick(1);
@@ -837,42 +847,256 @@ TEST_CASE("the text boxes' context menu is the game's own, in Bulgarian")
     }
 }
 
-TEST_CASE("screen readers read each control's Bulgarian name and description")
+// Delivers the window's messages until done holds: a reader's calls into
+// the window's objects are served on the window's thread.
+template <typename Done> void serveUntil(HWND window, Done done)
 {
-    Game g;
-    g.tick(1);
-    g.click(Control::Buton, 0); // a line in the history
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    while (!done()) {
+        pump(window);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+// A screen reader's side: a thread with an apartment of its own, as a reader's
+// process has, that asks while the window's thread goes on with its messages.
+template <typename Reading> void readOnAnotherThread(HWND window, Reading reading)
+{
+    std::atomic<bool> done{false};
+    std::thread reader([&] {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        reading();
+        CoUninitialize(); // lets go of its proxies through the window's thread
+        done = true;
+    });
+    serveUntil(window, [&] { return done.load(); });
+    reader.join();
+}
+
+VARIANT selfId()
+{
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
-    const auto read = [](IAccessible* acc, auto getter, VARIANT child) {
-        BSTR text = nullptr;
-        std::string utf8 = "<none>";
-        if ((acc->*getter)(child, &text) == S_OK && text)
-            utf8 = win32gui::toUtf8(text);
-        SysFreeString(text);
-        return utf8;
-    };
-    for (const auto& row : testing_support::kExpectedTexts) {
-        CAPTURE(testing_support::nameOf(row.control, row.index));
-        IAccessible* acc = nullptr;
-        REQUIRE(AccessibleObjectFromWindow(g.at(row.control, row.index), DWORD(OBJID_CLIENT),
-                                           kIAccessible, reinterpret_cast<void**>(&acc)) == S_OK);
-        CHECK(read(acc, &IAccessible::get_accName, self) == row.name);
-        if (row.description[0] != 0)
-            CHECK(read(acc, &IAccessible::get_accDescription, self) == row.description);
-        if (row.control == Control::Rezul || row.control == Control::Text1) {
-            // What Wine answers as Windows does: the system's role and value.
+    return self;
+}
+
+std::string readText(IAccessible* acc,
+                     HRESULT (STDMETHODCALLTYPE IAccessible::*getter)(VARIANT, BSTR*),
+                     VARIANT child)
+{
+    BSTR text = nullptr;
+    std::string utf8 = "<none>";
+    if ((acc->*getter)(child, &text) == S_OK && text)
+        utf8 = win32gui::toUtf8(text);
+    SysFreeString(text);
+    return utf8;
+}
+
+IAccessible* objectOf(HWND control)
+{
+    IAccessible* acc = nullptr;
+    if (AccessibleObjectFromWindow(control, DWORD(OBJID_CLIENT), kIAccessible,
+                                   reinterpret_cast<void**>(&acc)) != S_OK)
+        return nullptr;
+    return acc;
+}
+
+TEST_CASE("a screen reader on another thread reads each control's name, role and description")
+{
+    // The program as shipped: its start-up alone prepares COM on its thread.
+    Game g;
+    g.tick(1);
+    g.click(Control::Buton, 0); // a line in the history
+    const VARIANT self = selfId();
+    readOnAnotherThread(g.hwnd(), [&] {
+        for (const auto& row : testing_support::kExpectedTexts) {
+            CAPTURE(testing_support::nameOf(row.control, row.index));
+            IAccessible* acc = objectOf(g.at(row.control, row.index));
+            REQUIRE(acc);
+            CHECK(readText(acc, &IAccessible::get_accName, self) == row.name);
+            if (row.description[0] != 0)
+                CHECK(readText(acc, &IAccessible::get_accDescription, self) == row.description);
             VARIANT role{};
             CHECK(acc->get_accRole(self, &role) == S_OK);
-            CHECK(role.lVal == ROLE_SYSTEM_TEXT);
+            // The frames are groups; the rest have the system's role.
+            switch (row.control) {
+            case Control::Frame1:
+            case Control::Frame2: CHECK(role.lVal == ROLE_SYSTEM_GROUPING); break;
+            case Control::Rezul:
+            case Control::Text1: CHECK(role.lVal == ROLE_SYSTEM_TEXT); break;
+            case Control::Buton:
+            case Control::Nachalo: CHECK(role.lVal == ROLE_SYSTEM_PUSHBUTTON); break;
+            case Control::Igrach:
+            case Control::Radio: CHECK(role.lVal == ROLE_SYSTEM_RADIOBUTTON); break;
+            default: break;
+            }
+            if (row.control == Control::Rezul)
+                CHECK(readText(acc, &IAccessible::get_accValue, self) == g.score(row.index));
+            HWND found = nullptr;
+            CHECK(WindowFromAccessibleObject(acc, &found) == S_OK);
+            CHECK(found == g.at(row.control, row.index));
+            acc->Release();
         }
-        if (row.control == Control::Rezul)
-            CHECK(read(acc, &IAccessible::get_accValue, self) == g.score(row.index));
+    });
+}
+
+TEST_CASE("every interface a control's object hands out leads back to that object")
+{
+    Game g;
+    constexpr GUID kIUnknown{0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+    constexpr std::array<GUID, 5> others{{
+        {0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}}, // IDispatch
+        {0x00000114, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}}, // IOleWindow
+        {0x00020404, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}}, // IEnumVARIANT
+        {0x6D5140C1,
+         0x7436,
+         0x11CE,
+         {0x80, 0x34, 0x00, 0xAA, 0x00, 0x60, 0x09, 0xFA}}, // IServiceProvider
+        {0x7852B78D,
+         0x1CFD,
+         0x41C1,
+         {0xA6, 0x15, 0x9C, 0x0C, 0x85, 0x96, 0x0B, 0x5F}}, // IAccIdentity
+    }};
+    for (const Control c : {Control::Rezultat, Control::Rezul, Control::Frame1, Control::Buton}) {
+        CAPTURE(testing_support::nameOf(c, 0));
+        IAccessible* acc = objectOf(g.at(c, 0));
+        REQUIRE(acc);
+        IUnknown* identity = nullptr;
+        REQUIRE(acc->QueryInterface(kIUnknown, reinterpret_cast<void**>(&identity)) == S_OK);
+        for (const GUID& iid : others) {
+            IUnknown* other = nullptr;
+            if (acc->QueryInterface(iid, reinterpret_cast<void**>(&other)) != S_OK) {
+                CHECK(other == nullptr);
+                continue;
+            }
+            IUnknown* back = nullptr;
+            CHECK(other->QueryInterface(kIUnknown, reinterpret_cast<void**>(&back)) == S_OK);
+            CHECK(back == identity);
+            // And the object reached again through it names the control as ours does.
+            IAccessible* again = nullptr;
+            if (other->QueryInterface(kIAccessible, reinterpret_cast<void**>(&again)) == S_OK) {
+                CHECK(readText(again, &IAccessible::get_accName, selfId()) ==
+                      readText(acc, &IAccessible::get_accName, selfId()));
+                again->Release();
+            }
+            if (back)
+                back->Release();
+            other->Release();
+        }
+        identity->Release();
         acc->Release();
     }
-    CoUninitialize();
+}
+
+// What a WinEvent hook in another thread hears of description changes: the
+// control and its description, read back through the event's object.
+struct Heard {
+    HWND control;
+    std::string description;
+};
+
+std::vector<Heard>& heard()
+{
+    static std::vector<Heard> events;
+    return events;
+}
+
+void CALLBACK onDescriptionChange(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD,
+                                  DWORD)
+{
+    IAccessible* acc = nullptr;
+    VARIANT id{};
+    if (AccessibleObjectFromEvent(hwnd, DWORD(object), DWORD(child), &acc, &id) != S_OK)
+        return;
+    heard().push_back({hwnd, readText(acc, &IAccessible::get_accDescription, id)});
+    acc->Release();
+}
+
+TEST_CASE("a WinEvent hook hears every round, the new round, the clearing and the switch")
+{
+    Game g;
+    heard().clear();
+    std::atomic<bool> listening{false};
+    std::atomic<bool> stop{false};
+    std::atomic<bool> done{false};
+    std::thread hook([&] {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        const HWINEVENTHOOK h =
+            SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
+                            &onDescriptionChange, 0, 0, WINEVENT_OUTOFCONTEXT);
+        listening = h != nullptr;
+        while (h && !stop) {
+            MSG m;
+            while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&m);
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+        if (h)
+            UnhookWinEvent(h);
+        CoUninitialize();
+        done = true;
+    });
+    serveUntil(g.hwnd(), [&] { return listening.load() || done.load(); });
+    const auto stopListening = [&] {
+        stop = true;
+        serveUntil(g.hwnd(), [&] { return done.load(); });
+        hook.join();
+    };
+    if (!listening) {
+        stopListening();
+        FAIL("no WinEvent hook could be set");
+    }
+
+    struct Step {
+        const char* name;
+        HWND focus;
+        WPARAM key;
+        int tick; // the computer's pick before the key, or -1
+        HWND speaks;
+        const char* said;
+    };
+    const std::array<Step, 5> steps{{
+        {"Space on Камък", g.at(Control::Buton, 0), VK_SPACE, 1, g.at(Control::Buton, 0),
+         "Играч: Камък, компютър: Хартия. Загуба. Играч 0, компютър 2."},
+        {"Нова", g.at(Control::Nachalo, 0), VK_SPACE, -1, g.at(Control::Nachalo, 0),
+         "Нов рунд. Изберете ход."},
+        {"the computer first", g.at(Control::Igrach, 0), VK_DOWN, -1, g.at(Control::Igrach, 1),
+         "Компютърът играе първи. Резултатът и историята са изчистени."},
+        {"a round won", g.at(Control::Buton, 1), VK_SPACE, 2, g.at(Control::Buton, 1),
+         "Играч: Ножица, компютър: Хартия. Победа. Играч 2, компютър 0."},
+        {"Изчисти", g.at(Control::Nachalo, 1), VK_SPACE, -1, g.at(Control::Nachalo, 1),
+         "Резултатът и историята са изчистени."},
+    }};
+    for (const Step& step : steps) {
+        CAPTURE(step.name);
+        SetFocus(step.focus);
+        pump(g.hwnd());
+        if (step.tick >= 0)
+            g.tick(step.tick);
+        const std::size_t before = heard().size();
+        g.key(step.key);
+        // The hook's reading is a call into this thread: keep delivering
+        // messages until it has heard (a hang guard, not a time limit).
+        int waited = 0;
+        serveUntil(g.hwnd(), [&] { return heard().size() > before || ++waited > 3000; });
+        if (heard().size() != before + 1)
+            break;
+        CHECK(heard().back().control == step.speaks);
+        CHECK(heard().back().description == step.said);
+    }
+    stopListening();
+    REQUIRE(heard().size() == steps.size());
+
+    // Back on a control that spoke, its own description again, not old news.
+    g.key(VK_TAB);
+    IAccessible* acc = objectOf(g.at(Control::Nachalo, 1));
+    REQUIRE(acc);
+    CHECK(readText(acc, &IAccessible::get_accDescription, selfId()) == "<none>");
+    acc->Release();
+    acc = objectOf(g.at(Control::Igrach, 1));
+    REQUIRE(acc);
+    CHECK(readText(acc, &IAccessible::get_accDescription, selfId()) == "Компютърът играе първи");
+    acc->Release();
 }
 
 TEST_CASE("a long match: 40,000 rounds past 32,767 lines, the newest selected")
