@@ -1,17 +1,20 @@
 #include "spoken.h"
 
-#include "layout.h"
+#include "round.h"
+
+#include <algorithm>
+#include <initializer_list>
 
 namespace app::spoken {
 
 namespace {
 
-// A move by the caption of its button, without the history's blanks.
+// A move by its name, the player's history text without its blanks.
 std::string_view moveName(game::MoveIndex m)
 {
-    if (!game::isMove(m))
-        return "?";
-    return ui::kControls[ui::positionOf(ui::Control::Buton, game::toInt(m))].caption;
+    std::string_view text = game::playerText(m);
+    text.remove_suffix(text.size() - std::min(text.size(), text.find_last_not_of(' ') + 1));
+    return text.empty() ? "?" : text;
 }
 
 std::string_view outcome(game::MoveIndex computer, game::MoveIndex player)
@@ -27,12 +30,12 @@ std::string roundResult(game::MoveIndex computer, game::MoveIndex player,
                         std::string_view playerScore, std::string_view computerScore)
 {
     std::string s;
-    s.reserve(96 + playerScore.size() + computerScore.size());
-    s.append("Играч: ").append(moveName(player));
-    s.append(", компютър: ").append(moveName(computer)).append(". ");
-    s.append(outcome(computer, player)).append(". ");
-    s.append("Играч ").append(playerScore);
-    s.append(", компютър ").append(computerScore).append(".");
+    for (const std::string_view part :
+         {std::string_view("Играч: "), moveName(player), std::string_view(", компютър: "),
+          moveName(computer), std::string_view(". "), outcome(computer, player),
+          std::string_view(". Играч "), playerScore, std::string_view(", компютър "), computerScore,
+          std::string_view(".")})
+        s += part;
     return s;
 }
 

@@ -4,7 +4,6 @@
 #include <oleacc.h>
 
 #include <atomic>
-#include <memory>
 #include <string>
 
 namespace win32gui {
@@ -48,20 +47,25 @@ struct Oleacc {
     bool usable() const { return createStd && lresult && allocString; }
 };
 
-// What a reader is told of one control. Shared with the objects handed to
-// readers, which may outlive the control.
-struct Texts {
+// What a reader is told of one control, kept with the control.
+struct Naming {
+    WNDPROC previous = nullptr;
     std::wstring name;
     std::wstring description;
     LONG role = 0;             // 0: the system's
     std::wstring announcement; // said in place of the description while not empty
 };
 
-struct Naming {
-    WNDPROC previous = nullptr;
-    HWND control = nullptr;
-    std::shared_ptr<Texts> texts;
-};
+LRESULT CALLBACK namingProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The naming of a control that still has it; null once the control is gone,
+// which the objects handed to readers may outlive.
+const Naming* namingOf(HWND control)
+{
+    if (!IsWindow(control) || GetWindowLongPtrW(control, GWLP_WNDPROC) != LONG_PTR(&namingProc))
+        return nullptr;
+    return reinterpret_cast<const Naming*>(GetWindowLongPtrW(control, GWLP_USERDATA));
+}
 
 bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
@@ -72,10 +76,7 @@ bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CH
 // children through IAccessible.
 class NamedAccessible final : public IAccessible, public IOleWindow {
 public:
-    NamedAccessible(IAccessible* standard, const Naming& naming)
-        : inner_(standard), control_(naming.control), texts_(naming.texts)
-    {
-    }
+    NamedAccessible(IAccessible* standard, HWND control) : inner_(standard), control_(control) {}
     NamedAccessible(const NamedAccessible&) = delete;
     NamedAccessible& operator=(const NamedAccessible&) = delete;
 
@@ -138,19 +139,21 @@ public:
     // IAccessible: our texts for the control itself, the system's for the rest.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
     {
-        if (!isSelf(child))
+        const Naming* naming = namingOf(control_);
+        if (!isSelf(child) || !naming)
             return inner_->get_accName(child, name);
-        return text(texts_->name, name);
+        return text(naming->name, name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override
     {
-        if (!isSelf(child))
+        const Naming* naming = namingOf(control_);
+        if (!isSelf(child) || !naming)
             return inner_->get_accDescription(child, description);
-        if (!texts_->announcement.empty())
-            return text(texts_->announcement, description);
-        if (texts_->description.empty())
+        if (!naming->announcement.empty())
+            return text(naming->announcement, description);
+        if (naming->description.empty())
             return inner_->get_accDescription(child, description);
-        return text(texts_->description, description);
+        return text(naming->description, description);
     }
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override
     {
@@ -170,12 +173,13 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
     {
-        if (!isSelf(child) || texts_->role == 0)
+        const Naming* naming = namingOf(control_);
+        if (!isSelf(child) || !naming || naming->role == 0)
             return inner_->get_accRole(child, role);
         if (!role)
             return E_POINTER;
         role->vt = VT_I4;
-        role->lVal = texts_->role;
+        role->lVal = naming->role;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
@@ -249,11 +253,10 @@ private:
 
     IAccessible* inner_;
     HWND control_;
-    std::shared_ptr<const Texts> texts_;
     std::atomic<ULONG> references_{1};
 };
 
-LRESULT answerObjectRequest(HWND control, const Naming& naming, WPARAM wParam)
+LRESULT answerObjectRequest(HWND control, WPARAM wParam)
 {
     const Oleacc& oleacc = Oleacc::get();
     if (!oleacc.usable())
@@ -261,7 +264,7 @@ LRESULT answerObjectRequest(HWND control, const Naming& naming, WPARAM wParam)
     void* standard = nullptr;
     if (FAILED(oleacc.createStd(control, OBJID_CLIENT, kIAccessible, &standard)) || !standard)
         return 0;
-    auto* named = new (std::nothrow) NamedAccessible(static_cast<IAccessible*>(standard), naming);
+    auto* named = new (std::nothrow) NamedAccessible(static_cast<IAccessible*>(standard), control);
     if (!named) {
         static_cast<IAccessible*>(standard)->Release();
         return 0;
@@ -282,11 +285,11 @@ LRESULT CALLBACK namingProc(HWND control, UINT message, WPARAM wParam, LPARAM lP
         return DefWindowProcW(control, message, wParam, lParam);
     const WNDPROC previous = naming->previous;
     if (message == WM_GETOBJECT && LONG(lParam) == OBJID_CLIENT) {
-        if (const LRESULT answer = answerObjectRequest(control, *naming, wParam))
+        if (const LRESULT answer = answerObjectRequest(control, wParam))
             return answer;
     } else if (message == WM_KILLFOCUS) {
         // What was said here is old news once the reader's user moves on.
-        naming->texts->announcement.clear();
+        naming->announcement.clear();
     } else if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(control, GWLP_USERDATA, 0);
         SetWindowLongPtrW(control, GWLP_WNDPROC, LONG_PTR(previous));
@@ -317,21 +320,19 @@ void nameForScreenReaders(HWND control, std::wstring_view name, std::wstring_vie
     if (!naming)
         return;
     naming->previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
-    naming->control = control;
-    naming->texts = std::make_shared<Texts>(
-        Texts{std::wstring(name), std::wstring(description), role, std::wstring()});
+    naming->name = name;
+    naming->description = description;
+    naming->role = role;
     SetWindowLongPtrW(control, GWLP_USERDATA, LONG_PTR(naming));
     SetWindowLongPtrW(control, GWLP_WNDPROC, LONG_PTR(&namingProc));
 }
 
 void announceOn(HWND control, std::wstring_view text)
 {
-    if (!control || GetWindowLongPtrW(control, GWLP_WNDPROC) != LONG_PTR(&namingProc))
-        return;
-    auto* naming = reinterpret_cast<Naming*>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    auto* naming = const_cast<Naming*>(namingOf(control));
     if (!naming)
         return;
-    naming->texts->announcement = text;
+    naming->announcement = text;
     NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 

@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -41,6 +42,29 @@ bool hearMoreThan(std::size_t count)
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
     return heard.size() > count;
+}
+
+// The game's window: a test in another process may show one of the same class.
+HWND windowOf(DWORD process)
+{
+    struct Search {
+        DWORD process;
+        HWND found;
+    } search{process, nullptr};
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            wchar_t name[32] = {};
+            GetClassNameW(hwnd, name, 32);
+            if (owner != s->process || std::wstring_view(name) != L"MorvetaWindow")
+                return TRUE;
+            s->found = hwnd;
+            return FALSE;
+        },
+        LPARAM(&search));
+    return search.found;
 }
 
 HWND focusOf(DWORD thread)
@@ -88,7 +112,7 @@ int main(int argc, char** argv)
     WaitForInputIdle(game.hProcess, 20000);
     HWND window = nullptr;
     for (int wait = 0; !window && wait < 400; ++wait, Sleep(50))
-        window = FindWindowW(L"MorvetaWindow", nullptr);
+        window = windowOf(game.dwProcessId);
     const HWINEVENTHOOK hook =
         SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
                         &onDescriptionChange, game.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
