@@ -21,12 +21,10 @@ private:
 };
 
 // Gives a control the name, description and, where not 0, role that screen
-// readers read through MSAA and UI Automation, as the Qt program gives them:
-// the score boxes, the history, the rules, the options and the computer's
-// marks have no caption of their own that says what they are, and the frames
-// are groups. Everything else a reader asks comes from the system's own
-// object for the control. Uses Windows' own oleacc.dll, loaded only when a
-// reader first asks.
+// readers read through MSAA and UI Automation: the score boxes, the history, the rules, the options
+// and the computer's marks have no caption of their own that says what they are, and the frames are
+// groups. Everything else a reader asks comes from the system's own object for the control. Uses
+// Windows' own oleacc.dll, loaded only when a reader first asks.
 void nameForScreenReaders(HWND control, std::wstring_view name, std::wstring_view description,
                           LONG role);
 

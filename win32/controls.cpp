@@ -86,8 +86,8 @@ LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
-// Names for screen readers, as the Qt program gives them, on every control:
-// any of them may hold the focus when the game has something to say.
+// Names for screen readers on every control: any of them may hold the focus
+// when the game has something to say.
 void nameForScreenReaders(HWND control, const ui::ControlEntry& entry)
 {
     const std::string_view name = entry.spokenName.empty() ? entry.caption : entry.spokenName;
