@@ -3,8 +3,8 @@
 #include "contrast.h"
 #include "history_list.h"
 #include "text.h"
+#include "window_accessible.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -156,27 +156,8 @@ QPlainTextEdit* makeRules(QWidget* parent)
     return text;
 }
 
-// A frame that groups option buttons: invisible (no border, no caption, the
-// window's colour shows through), but a named group to screen readers, which
-// say its name as the focus enters it.
-class Frame : public QWidget {
-public:
-    using QWidget::QWidget;
-};
-
-QAccessibleInterface* frameFactory(const QString&, QObject* object)
-{
-    auto* frame = dynamic_cast<Frame*>(object);
-    return frame ? new QAccessibleWidget(frame, QAccessible::Grouping) : nullptr;
-}
-
 QWidget* makeFrame(QWidget* parent)
 {
-    static const bool factory = [] {
-        QAccessible::installFactory(frameFactory);
-        return true;
-    }();
-    (void)factory;
     auto* frame = new Frame(parent);
     frame->setFocusPolicy(Qt::NoFocus);
     return frame;
@@ -325,6 +306,8 @@ void layOut(QWidget& window, const ControlSet& controls)
 
 ControlSet buildControls(QWidget& window)
 {
+    // Before any control exists, so that no reader meets one without its role.
+    registerWindowAccessibility();
     ControlSet c;
     const QStringList installed = QFontDatabase::families();
     bool fallback = false;

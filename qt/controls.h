@@ -3,6 +3,7 @@
 #include "layout.h"
 
 #include <QPushButton>
+#include <QWidget>
 
 #include <array>
 
@@ -13,7 +14,6 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
-class QWidget;
 
 namespace qtgui {
 
@@ -27,6 +27,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+};
+
+// A frame that groups option buttons: invisible (no border, no caption, the
+// window's colour shows through), but a named group to screen readers, which
+// say its name as the focus enters it.
+class Frame : public QWidget {
+public:
+    using QWidget::QWidget;
 };
 
 // The window's controls, by the names the handlers use. The widgets are owned

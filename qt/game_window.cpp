@@ -3,7 +3,6 @@
 #include "history_list.h"
 #include "random_source.h"
 #include "text.h"
-#include "title_bar.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -45,7 +44,6 @@ MorvetaWindow::MorvetaWindow(std::unique_ptr<app::RandomSource> random, QWidget*
       random_(orClock(std::move(random))), announcer_(*this), handlers_(*this, *random_)
 {
     setObjectName(QStringLiteral("Morveta"));
-    registerWindowAccessibility();
 
     for (std::size_t i = 0; i < Buton.size(); ++i)
         connect(Buton[i], &QPushButton::clicked, this,

@@ -1,9 +1,9 @@
 #include "font_configuration.h"
 #include "game_window.h"
-#include "title_bar.h"
 #include "icon.h"
 #include "layout.h"
 #include "text.h"
+#include "top_level.h"
 #include "translation.h"
 
 #include <QApplication>

@@ -2,10 +2,7 @@
 
 #include "controls.h"
 #include "game_window.h"
-#include "wayland_decorations.h"
 
-#include <QGuiApplication>
-#include <QAccessibleWidget>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -121,40 +118,6 @@ void TitledWindow::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
-namespace {
-
-QAccessibleInterface* topLevelFactory(const QString&, QObject* object)
-{
-    auto* w = qobject_cast<QWidget*>(object);
-    if (w && w->isWindow() && (dynamic_cast<MorvetaWindow*>(w) || dynamic_cast<TitledWindow*>(w)))
-        return new QAccessibleWidget(w, QAccessible::Window);
-    return nullptr;
-}
-
-} // namespace
-
-void registerWindowAccessibility()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(topLevelFactory);
-        return true;
-    }();
-    (void)installed;
-}
-
-bool needsOwnTitleBar()
-{
-    return QGuiApplication::platformName().startsWith(QStringLiteral("wayland")) &&
-           !compositorOffersTitleBars();
-}
-
-std::unique_ptr<QWidget> makeTopLevelWindow()
-{
-    if (needsOwnTitleBar())
-        return std::make_unique<TitledWindow>();
-    return std::make_unique<MorvetaWindow>();
 }
 
 } // namespace qtgui

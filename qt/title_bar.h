@@ -3,8 +3,6 @@
 #include <QAbstractButton>
 #include <QWidget>
 
-#include <memory>
-
 class QLabel;
 
 namespace qtgui {
@@ -30,7 +28,6 @@ class TitleBar : public QWidget {
 public:
     explicit TitleBar(QWidget* window);
     QSize sizeHint() const override;
-    QAbstractButton* closeButton() const { return close_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -55,18 +52,5 @@ private:
     TitleBar* bar_;
     MorvetaWindow* game_;
 };
-
-// Whether the program must draw its own title bar: on Wayland, where the
-// compositor offers no server-side decorations.
-bool needsOwnTitleBar();
-
-// Screen readers see the game's top-level window as a frame, as they see
-// the windows of other programs: installs the factory that says so, once.
-void registerWindowAccessibility();
-
-// The game's top-level window as this desktop wants it: the game window
-// itself, with the title bar the window system draws, or the game under the
-// program's own title bar.
-std::unique_ptr<QWidget> makeTopLevelWindow();
 
 } // namespace qtgui

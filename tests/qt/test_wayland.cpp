@@ -4,6 +4,7 @@
 // it can ask the compositor to maximise, minimise or resize the window.
 #include "probe.h"
 #include "title_bar.h"
+#include "top_level.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
