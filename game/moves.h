@@ -6,7 +6,7 @@
 
 namespace game {
 
-// A move as the window indexes it: Buton(i), Radio(i) and the move texts.
+// A move, which also indexes the move texts: rock, scissors, paper.
 enum class MoveIndex : std::int16_t { Rock = 0, Scissors = 1, Paper = 2 };
 
 inline constexpr std::array<MoveIndex, 3> kMoves{MoveIndex::Rock, MoveIndex::Scissors,

@@ -1,5 +1,5 @@
 // Writes the icon from its pixel map, in the format its name ends with:
-//   morveta_make_icon app/morveta.ico    the Windows icon, 32 x 32, 8 bits a pixel
+//   morveta_make_icon win32/morveta.ico    the Windows icon, 32 x 32, 8 bits a pixel
 //   morveta_make_icon icon.svg           the scalable picture
 //   morveta_make_icon icon.png [SIZE]    a PNG, SIZE a multiple of 32 (default 32)
 #include "hamburger.h"

@@ -26,7 +26,8 @@ constexpr wl_registry_listener kListener{onGlobal, onGlobalRemoved};
 
 bool compositorOffersTitleBars()
 {
-    // A connection of its own, for one round trip: Qt's is not public.
+    // A connection of its own, for one round trip: Qt 6.4 does not share its
+    // own (6.5 does, through QNativeInterface::QWaylandApplication).
     const std::unique_ptr<wl_display, decltype(&wl_display_disconnect)> display(
         wl_display_connect(nullptr), wl_display_disconnect);
     if (!display)

@@ -278,8 +278,9 @@ LRESULT answerObjectRequest(HWND control, WPARAM wParam)
 
 LRESULT CALLBACK namingProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // Kept in the control's user data: a window property is a round trip to
-    // the server under Wine, and the marks see a message at every tick.
+    // Kept in the control's user data, a field of the window itself: the
+    // marks see a message at every tick, and a property would be looked up
+    // by name each time.
     auto* naming = reinterpret_cast<Naming*>(GetWindowLongPtrW(control, GWLP_USERDATA));
     if (!naming)
         return DefWindowProcW(control, message, wParam, lParam);

@@ -21,8 +21,8 @@ namespace {
 // Clear of IDOK and IDCANCEL, which the dialog keys send: a control's id is
 // this plus its row in the table.
 constexpr int kFirstControlId = 100;
-// Typing and pasting into a score box stop at this many characters, as in
-// the Qt program; the number reader takes any text.
+// Typing and pasting into a score box stop at this many characters; the
+// number reader takes any text.
 constexpr WPARAM kMaxScoreTextLength = 32767;
 
 COLORREF toColorRef(Rgb c) { return RGB(c.r, c.g, c.b); }

@@ -12,8 +12,7 @@ namespace win32gui {
 namespace {
 
 // The EDIT class's own procedure, which every text box was subclassed from:
-// kept here, since a window property is a round trip to the server under Wine
-// and the boxes see a message at every round.
+// one for the whole class, so each box needs no storage of its own to find it.
 WNDPROC editProc = nullptr;
 
 enum : UINT { kUndo = 1, kCut, kCopy, kPaste, kDelete, kSelectAll };

@@ -396,7 +396,7 @@ void TestWindow::ctrlQAndCtrlWClose()
 
 void TestWindow::icoFileMatchesThePixelMap()
 {
-    QFile file(qEnvironmentVariable("MORVETA_SOURCE_DIR") + "/app/morveta.ico");
+    QFile file(qEnvironmentVariable("MORVETA_SOURCE_DIR") + "/win32/morveta.ico");
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
     const QByteArray committed = file.readAll();
     const std::vector<std::uint8_t> written = ui::hamburgerIco();
