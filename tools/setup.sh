@@ -46,6 +46,9 @@ MSG
     return 0
 }
 
+# How many compilers and tests run at once: one a core.
+MORVETA_JOBS=$(nproc 2>/dev/null || echo 2)
+
 # What building and playing the game need: the compiler and Qt, fontconfig and
 # Wayland's client library, the design's faces, Qt's Bulgarian texts and its
 # Wayland plugin.
