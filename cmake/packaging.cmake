@@ -43,11 +43,13 @@ if(MORVETA_FRONTEND STREQUAL win32)
     set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
     set(CPACK_NSIS_MUI_FINISHPAGE_RUN morveta.exe)
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    # The footer names the game, not the tool that made the installer.
     # Files keep no build time in the installer (they take the time they are
     # installed). The vendor's key, Software\Morveta, outlives the uninstaller's
     # own clean-up, which removes only the product's key within it: it goes once
     # all is done.
     set(CPACK_NSIS_DEFINES "Target amd64-unicode
+BrandingText \"Morveta ${MORVETA_VERSION}\"
 SetDateSave off
 Function un.onUninstSuccess
   DeleteRegKey /ifempty SHCTX \"Software\\Morveta\"
@@ -67,5 +69,6 @@ FunctionEnd")
   WriteRegDWORD SHCTX \"${uninstall_key}\" \"NoRepair\" 1")
 
     set(CPACK_PACKAGE_FILE_NAME morveta-${MORVETA_VERSION}-win64)
+    include(${CMAKE_CURRENT_LIST_DIR}/nsis_template.cmake)
 endif()
 include(CPack)
