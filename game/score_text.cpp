@@ -51,16 +51,10 @@ struct Scan {
 
 constexpr std::int64_t kExponentCap = 1'000'000'000;
 
-Scan scanNumber(std::string_view text)
+// The digits and at most one point, with what they say about the number's
+// size; false when no digit came.
+bool scanDigits(Cursor& c, Scan& s)
 {
-    Scan s;
-    Cursor c(text);
-    if (c.peek() == '+' || c.peek() == '-') {
-        s.negative = c.peek() == '-';
-        if (s.negative)
-            s.chars += '-';
-        c.advance();
-    }
     bool seenPoint = false;
     bool seenDigit = false;
     std::int64_t integerDigits = 0; // digits before the point, leading zeros included
@@ -87,37 +81,55 @@ Scan scanNumber(std::string_view text)
         }
         c.advance();
     }
-    if (!seenDigit) {
+    if (s.anyNonZeroDigit && integerDigits > 0)
+        s.leadingExponent = integerDigits - 1;
+    return seenDigit;
+}
+
+// An exponent counts only when at least one digit follows e and its sign;
+// otherwise the cursor stays before the e.
+void scanExponent(Cursor& c, Scan& s)
+{
+    if (c.peek() != 'e' && c.peek() != 'E')
+        return;
+    const std::size_t mark = c.position();
+    c.advance();
+    bool negative = false;
+    if (c.peek() == '+' || c.peek() == '-') {
+        negative = c.peek() == '-';
+        c.advance();
+    }
+    if (!isDigit(c.peek())) {
+        c.rewind(mark);
+        return;
+    }
+    s.chars += 'e';
+    if (negative)
+        s.chars += '-';
+    std::int64_t value = 0;
+    while (isDigit(c.peek())) {
+        s.chars += c.peek();
+        value = std::min(kExponentCap, value * 10 + (c.peek() - '0'));
+        c.advance();
+    }
+    s.exponent = negative ? -value : value;
+}
+
+Scan scanNumber(std::string_view text)
+{
+    Scan s;
+    Cursor c(text);
+    if (c.peek() == '+' || c.peek() == '-') {
+        s.negative = c.peek() == '-';
+        if (s.negative)
+            s.chars += '-';
+        c.advance();
+    }
+    if (!scanDigits(c, s)) {
         s.chars.clear();
         return s;
     }
-    if (s.anyNonZeroDigit && integerDigits > 0)
-        s.leadingExponent = integerDigits - 1;
-
-    // An exponent counts only when at least one digit follows e and its sign.
-    if (c.peek() == 'e' || c.peek() == 'E') {
-        const std::size_t mark = c.position();
-        c.advance();
-        bool negativeExponent = false;
-        if (c.peek() == '+' || c.peek() == '-') {
-            negativeExponent = c.peek() == '-';
-            c.advance();
-        }
-        if (isDigit(c.peek())) {
-            s.chars += 'e';
-            if (negativeExponent)
-                s.chars += '-';
-            std::int64_t value = 0;
-            while (isDigit(c.peek())) {
-                s.chars += c.peek();
-                value = std::min(kExponentCap, value * 10 + (c.peek() - '0'));
-                c.advance();
-            }
-            s.exponent = negativeExponent ? -value : value;
-        } else {
-            c.rewind(mark);
-        }
-    }
+    scanExponent(c, s);
     return s;
 }
 

@@ -304,61 +304,65 @@ void layOut(QWidget& window, const ControlSet& controls)
             w->setGeometry(toPixels(kControls[i].rect, window));
 }
 
-ControlSet buildControls(QWidget& window)
+namespace {
+
+// The window's own font, caption and colour.
+void setUpWindow(QWidget& window, const QStringList& installed)
 {
-    // Before any control exists, so that no reader meets one without its role.
-    registerWindowAccessibility();
-    ControlSet c;
-    const QStringList installed = QFontDatabase::families();
     bool fallback = false;
     const QFont windowFont = fontFor(ui::kWindowFont, installed, &fallback);
     window.setFont(fallback ? fitCaptions(windowFont, window) : windowFont);
     window.setWindowTitle(toQString(ui::kWebAddress) + toQString(ui::kCaptionTail));
     window.setAutoFillBackground(true);
     setBackColor(window, ui::kWindowColour);
+}
 
-    // Frames come first in the table, so their children find them built.
-    for (const ControlEntry& entry : kControls) {
-        QWidget* parent = &window;
-        if (const auto frame = ui::containerOf(entry.control))
-            parent = *frame == Control::Frame1 ? c.Frame1 : c.Frame2;
-        const auto i = static_cast<std::size_t>(entry.index);
-        QWidget* w = nullptr;
-        switch (entry.control) {
-        case Control::Label2: w = c.Label2[i] = makeLabel(parent, entry); break;
-        case Control::Frame1: w = c.Frame1 = makeFrame(parent); break;
-        case Control::Frame2:
-            // The marks in this frame take its font as they are made.
-            w = c.Frame2 = makeFrame(parent);
-            w->setFont(fontFor(ui::kRadioFont, installed));
-            break;
-        case Control::Igrach: w = c.Igrach[i] = makeOption(parent, entry); break;
-        case Control::Radio: w = c.Radio[i] = makeOption(parent, entry); break;
-        case Control::Rezul: w = c.Rezul[i] = makeScoreBox(parent, entry); break;
-        case Control::Buton: w = c.Buton[i] = makeButton(parent, entry); break;
-        case Control::Nachalo: w = c.Nachalo[i] = makeButton(parent, entry); break;
-        case Control::Rezultat: w = c.Rezultat = makeHistory(parent); break;
-        case Control::Text1: w = c.Text1 = makeRules(parent); break;
-        }
-        w->setObjectName(objectNameFor(entry));
-        c.inTableOrder[std::size_t(&entry - kControls.data())] = w;
-        if (!entry.spokenName.empty())
-            w->setAccessibleName(toQString(entry.spokenName));
-        if (!entry.description.empty())
-            w->setAccessibleDescription(toQString(entry.description));
-        if (entry.colour)
-            setBackColor(*w, *entry.colour);
-        if (auto* option = qobject_cast<QRadioButton*>(w)) {
-            option->setChecked(entry.start == ui::Start::Selected);
-            option->setEnabled(entry.start != ui::Start::Disabled);
-        }
+// The control of a row, made in its container and kept in the set by name.
+QWidget* makeControl(ControlSet& c, QWidget& window, const ControlEntry& entry,
+                     const QStringList& installed)
+{
+    QWidget* parent = &window;
+    if (const auto frame = ui::containerOf(entry.control))
+        parent = *frame == Control::Frame1 ? c.Frame1 : c.Frame2;
+    const auto i = static_cast<std::size_t>(entry.index);
+    switch (entry.control) {
+    case Control::Label2: return c.Label2[i] = makeLabel(parent, entry);
+    case Control::Frame1: return c.Frame1 = makeFrame(parent);
+    case Control::Frame2:
+        // The marks in this frame take its font as they are made.
+        c.Frame2 = makeFrame(parent);
+        c.Frame2->setFont(fontFor(ui::kRadioFont, installed));
+        return c.Frame2;
+    case Control::Igrach: return c.Igrach[i] = makeOption(parent, entry);
+    case Control::Radio: return c.Radio[i] = makeOption(parent, entry);
+    case Control::Rezul: return c.Rezul[i] = makeScoreBox(parent, entry);
+    case Control::Buton: return c.Buton[i] = makeButton(parent, entry);
+    case Control::Nachalo: return c.Nachalo[i] = makeButton(parent, entry);
+    case Control::Rezultat: return c.Rezultat = makeHistory(parent);
+    case Control::Text1: return c.Text1 = makeRules(parent);
     }
+    return nullptr;
+}
 
-    layOut(window, c);
-    // The rules are laid out once, at their box's width: set before the
-    // geometry, they would be wrapped at the default width first.
-    c.Text1->setPlainText(toQString(ui::kRulesText));
+// The name, words for readers, colour and option state the row gives.
+void applyEntry(QWidget& w, const ControlEntry& entry)
+{
+    w.setObjectName(objectNameFor(entry));
+    if (!entry.spokenName.empty())
+        w.setAccessibleName(toQString(entry.spokenName));
+    if (!entry.description.empty())
+        w.setAccessibleDescription(toQString(entry.description));
+    if (entry.colour)
+        setBackColor(w, *entry.colour);
+    if (auto* option = qobject_cast<QRadioButton*>(&w)) {
+        option->setChecked(entry.start == ui::Start::Selected);
+        option->setEnabled(entry.start != ui::Start::Disabled);
+    }
+}
 
+// Tab visits the controls that take the focus in the table's tab order.
+void chainTabOrder(const ControlSet& c)
+{
     QWidget* previous = nullptr;
     for (const std::size_t row : ui::kTabOrder) {
         QWidget* w = c.inTableOrder[row];
@@ -368,6 +372,28 @@ ControlSet buildControls(QWidget& window)
             QWidget::setTabOrder(previous, w);
         previous = w;
     }
+}
+
+} // namespace
+
+ControlSet buildControls(QWidget& window)
+{
+    // Before any control exists, so that no reader meets one without its role.
+    registerWindowAccessibility();
+    ControlSet c;
+    const QStringList installed = QFontDatabase::families();
+    setUpWindow(window, installed);
+    // Frames come first in the table, so their children find them built.
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        QWidget* w = makeControl(c, window, kControls[row], installed);
+        c.inTableOrder[row] = w;
+        applyEntry(*w, kControls[row]);
+    }
+    layOut(window, c);
+    // The rules are laid out once, at their box's width: set before the
+    // geometry, they would be wrapped at the default width first.
+    c.Text1->setPlainText(toQString(ui::kRulesText));
+    chainTabOrder(c);
     return c;
 }
 

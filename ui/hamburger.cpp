@@ -39,22 +39,23 @@ int paletteIndex(char key)
     return 0;
 }
 
-std::vector<std::uint8_t> hamburgerIco()
-{
-    constexpr std::uint32_t size = kIconSize;
-    constexpr std::uint32_t colours = 256;
-    constexpr std::uint32_t pixelBytes = size * size;    // 8 bits a pixel, rows already 4-aligned
-    constexpr std::uint32_t maskBytes = size * size / 8; // 1 bit a pixel, 4 bytes a row
-    constexpr std::uint32_t headerBytes = 40;
-    constexpr std::uint32_t imageBytes = headerBytes + colours * 4 + pixelBytes + maskBytes;
+namespace {
 
-    Writer w;
-    // ICONDIR and its one entry.
+constexpr std::uint32_t kIcoColours = 256;
+constexpr std::uint32_t kPixelBytes = kIconSize * kIconSize;    // 8 bits a pixel, rows 4-aligned
+constexpr std::uint32_t kMaskBytes = kIconSize * kIconSize / 8; // 1 bit a pixel, 4 bytes a row
+constexpr std::uint32_t kHeaderBytes = 40;
+
+// ICONDIR with its one entry, then the image's BITMAPINFOHEADER, whose
+// height counts the colour rows and the mask rows.
+void writeHeaders(Writer& w)
+{
+    constexpr std::uint32_t imageBytes = kHeaderBytes + kIcoColours * 4 + kPixelBytes + kMaskBytes;
     w.u16(0);
     w.u16(1);
     w.u16(1);
-    w.u8(size);
-    w.u8(size);
+    w.u8(kIconSize);
+    w.u8(kIconSize);
     w.u8(0); // 256 colours
     w.u8(0);
     w.u16(1);
@@ -62,21 +63,23 @@ std::vector<std::uint8_t> hamburgerIco()
     w.u32(imageBytes);
     w.u32(6 + 16);
 
-    // BITMAPINFOHEADER; the height counts the colour rows and the mask rows.
-    w.u32(headerBytes);
-    w.u32(size);
-    w.u32(size * 2);
+    w.u32(kHeaderBytes);
+    w.u32(kIconSize);
+    w.u32(kIconSize * 2);
     w.u16(1);
     w.u16(8);
     w.u32(0);
-    w.u32(pixelBytes + maskBytes);
+    w.u32(kPixelBytes + kMaskBytes);
     w.u32(0);
     w.u32(0);
     w.u32(0);
     w.u32(0);
+}
 
-    // Palette as B, G, R, 0; entry 0 stands for the transparent pixels.
-    for (std::uint32_t i = 0; i < colours; ++i) {
+// The palette as B, G, R, 0; entry 0 stands for the transparent pixels.
+void writePalette(Writer& w)
+{
+    for (std::uint32_t i = 0; i < kIcoColours; ++i) {
         if (i >= 1 && i <= kHamburgerPalette.size()) {
             const PaletteEntry& e = kHamburgerPalette[i - 1];
             w.u8(e.b);
@@ -89,8 +92,11 @@ std::vector<std::uint8_t> hamburgerIco()
         }
         w.u8(0);
     }
+}
 
-    // Rows run bottom-up.
+// The colour rows, then the transparency mask, each bottom-up.
+void writeRows(Writer& w)
+{
     for (int y = kIconSize - 1; y >= 0; --y)
         for (char key : kHamburger[std::size_t(y)])
             w.u8(std::uint32_t(paletteIndex(key)));
@@ -104,6 +110,16 @@ std::vector<std::uint8_t> hamburgerIco()
             w.u8(bits);
         }
     }
+}
+
+} // namespace
+
+std::vector<std::uint8_t> hamburgerIco()
+{
+    Writer w;
+    writeHeaders(w);
+    writePalette(w);
+    writeRows(w);
     return w.bytes;
 }
 

@@ -54,19 +54,34 @@ enum class Control {
     Text1
 };
 
-constexpr std::string_view controlName(Control c)
-{
-    constexpr std::array<std::string_view, 10> names{"Label2",   "Frame1", "Igrach", "Rezul",
-                                                     "Frame2",   "Radio",  "Buton",  "Nachalo",
-                                                     "Rezultat", "Text1"};
-    return names[static_cast<std::size_t>(c)];
-}
+// Each control by name, in the enum's order, with how many members its
+// control array has (1 for a single control): the handlers index them.
+struct ControlKindEntry {
+    Control control;
+    std::string_view name;
+    int members;
+};
+inline constexpr std::array<ControlKindEntry, 10> kControlKinds{{
+    {Control::Label2, "Label2", 3},
+    {Control::Frame1, "Frame1", 1},
+    {Control::Igrach, "Igrach", 2},
+    {Control::Rezul, "Rezul", 2},
+    {Control::Frame2, "Frame2", 1},
+    {Control::Radio, "Radio", 3},
+    {Control::Buton, "Buton", 3},
+    {Control::Nachalo, "Nachalo", 2},
+    {Control::Rezultat, "Rezultat", 1},
+    {Control::Text1, "Text1", 1},
+}};
 
-constexpr bool isArray(Control c)
+constexpr const ControlKindEntry& kindEntry(Control c)
 {
-    return c != Control::Frame1 && c != Control::Frame2 && c != Control::Rezultat &&
-           c != Control::Text1;
+    return kControlKinds[static_cast<std::size_t>(c)];
 }
+constexpr std::string_view controlName(Control c) { return kindEntry(c).name; }
+constexpr int arraySize(Control c) { return kindEntry(c).members; }
+// Written "Buton(2)"; a single control is written by its name alone.
+constexpr bool isArray(Control c) { return arraySize(c) > 1; }
 
 // Option buttons sit in a frame; every other control sits in the window.
 constexpr std::optional<Control> containerOf(Control c)
@@ -123,20 +138,6 @@ inline constexpr std::array<ControlEntry, 19> kControls{{
 }};
 // clang-format on
 
-// How many members each control array has: the handlers index them.
-constexpr int arraySize(Control c)
-{
-    switch (c) {
-    case Control::Label2:
-    case Control::Radio:
-    case Control::Buton: return 3;
-    case Control::Igrach:
-    case Control::Rezul:
-    case Control::Nachalo: return 2;
-    default: return 1;
-    }
-}
-
 // The table's shape, which the code that builds the controls relies on: each
 // control once, with an index within its array; frames before their options;
 // every tab index used once; a start state only for option buttons.
@@ -165,16 +166,17 @@ constexpr bool tableIsWellFormed()
             return false;
     }
     int members = 0;
-    for (Control c :
-         {Control::Label2, Control::Frame1, Control::Igrach, Control::Rezul, Control::Frame2,
-          Control::Radio, Control::Buton, Control::Nachalo, Control::Rezultat, Control::Text1})
-        members += arraySize(c);
+    for (std::size_t i = 0; i < kControlKinds.size(); ++i) {
+        if (kControlKinds[i].control != static_cast<Control>(i))
+            return false;
+        members += kControlKinds[i].members;
+    }
     return members == int(kControls.size());
 }
 static_assert(tableIsWellFormed(),
               "kControls: a control twice, an index out of its array, "
-              "a frame after its options, a tab index used twice or a start state "
-              "for what is no option");
+              "a frame after its options, a tab index used twice, a start state "
+              "for what is no option, or kControlKinds out of the enum's order");
 
 // The row of a control in kControls, or kControls.size() for none: a window
 // system's list of controls in the table's order is found with it.
