@@ -13,6 +13,7 @@ int main(int argc, char* argv[])
     // The game takes no command line: Qt sees only the program's name, so
     // that options such as -reverse or -stylesheet cannot change the window.
     int qtArgc = argc > 0 ? 1 : 0;
+    const qtgui::WaylandStart waylandStart = qtgui::howWaylandStarts();
     std::jthread fontConfiguration = qtgui::startReadingFontConfiguration();
     QApplication app(qtArgc, argv);
     qtgui::installBulgarianQtTexts(app);
@@ -23,7 +24,7 @@ int main(int argc, char* argv[])
 
     if (fontConfiguration.joinable())
         fontConfiguration.join();
-    const std::unique_ptr<QWidget> window = qtgui::makeTopLevelWindow();
+    const std::unique_ptr<QWidget> window = qtgui::makeTopLevelWindow(waylandStart);
     window->show();
     return QApplication::exec();
 }

@@ -22,6 +22,15 @@ QPalette::ColorGroup groupOf(const QWidget& w)
     return w.isActiveWindow() ? QPalette::Active : QPalette::Inactive;
 }
 
+// What the bar draws with: the text colour while the window is active,
+// dimmed to the disabled text's while another window is, as desktops dim
+// the title bars of the windows behind.
+QColor inkOf(const QWidget& w)
+{
+    return w.palette().color(w.isActiveWindow() ? QPalette::Active : QPalette::Disabled,
+                             QPalette::WindowText);
+}
+
 } // namespace
 
 CloseButton::CloseButton(QWidget* parent) : QAbstractButton(parent)
@@ -42,7 +51,7 @@ void CloseButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     if (isDown() || underMouse())
         painter.fillRect(rect(), palette().color(groupOf(*this), QPalette::Midlight));
-    QPen pen(palette().color(groupOf(*this), QPalette::WindowText), 2);
+    QPen pen(inkOf(*this), 2);
     painter.setPen(pen);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF cross =
@@ -65,21 +74,39 @@ TitleBar::TitleBar(QWidget* window) : QWidget(window), close_(new CloseButton(th
 
 QSize TitleBar::sizeHint() const { return {0, close_->sizeHint().height() + kPadding}; }
 
+QRect TitleBar::captionRect() const
+{
+    int left = kPadding;
+    if (!window()->windowIcon().isNull())
+        left += height() - kPadding + kPadding;
+    return {left, 0, close_->x() - kPadding - left, height()};
+}
+
+QFont TitleBar::captionFont() const
+{
+    // Narrowed as the window's stand-in faces are, rather than cut short.
+    constexpr int kNarrowest = 50; // per cent of the face's own width
+    QFont font = this->font();
+    const QString caption = window()->windowTitle();
+    const int room = captionRect().width();
+    for (int stretch = 100; stretch >= kNarrowest; stretch -= 5) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font, this).horizontalAdvance(caption) <= room)
+            break;
+    }
+    return font;
+}
+
 void TitleBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const int side = height() - kPadding;
-    int left = kPadding;
     const QIcon icon = window()->windowIcon();
-    if (!icon.isNull()) {
-        icon.paint(&painter, QRect(left, kPadding / 2, side, side));
-        left += side + kPadding;
-    }
-    const QRect text(left, 0, close_->x() - kPadding - left, height());
-    painter.setPen(palette().color(groupOf(*this), QPalette::WindowText));
-    painter.drawText(
-        text, Qt::AlignLeft | Qt::AlignVCenter,
-        fontMetrics().elidedText(window()->windowTitle(), Qt::ElideRight, text.width()));
+    if (!icon.isNull())
+        icon.paint(&painter, QRect(kPadding, kPadding / 2, side, side));
+    painter.setPen(inkOf(*this));
+    painter.setFont(captionFont());
+    painter.drawText(captionRect(), Qt::AlignLeft | Qt::AlignVCenter, window()->windowTitle());
 }
 
 void TitleBar::mousePressEvent(QMouseEvent* event)
@@ -104,6 +131,8 @@ TitledWindow::TitledWindow()
 {
     setObjectName(QStringLiteral("TitledWindow"));
     setWindowTitle(game_->windowTitle());
+    // The caption in the window's own face, whatever the desktop's theme has.
+    bar_->setFont(game_->font());
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(kBorder, kBorder, kBorder, kBorder);
     column->setSpacing(0);

@@ -28,6 +28,10 @@ class TitleBar : public QWidget {
 public:
     explicit TitleBar(QWidget* window);
     QSize sizeHint() const override;
+    // Where the caption goes, between the icon and Close, and the bar's face
+    // narrowed as far as the whole caption needs to fit there.
+    QRect captionRect() const;
+    QFont captionFont() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -8,15 +8,24 @@
 
 namespace qtgui {
 
-bool needsOwnTitleBar()
+WaylandStart howWaylandStarts()
 {
-    return QGuiApplication::platformName().startsWith(QStringLiteral("wayland")) &&
-           !compositorOffersTitleBars();
+    return qEnvironmentVariableIsSet("WAYLAND_SOCKET") ? WaylandStart::OverSocket
+                                                       : WaylandStart::ByName;
 }
 
-std::unique_ptr<QWidget> makeTopLevelWindow()
+bool needsOwnTitleBar(WaylandStart start)
 {
-    if (needsOwnTitleBar())
+    if (!QGuiApplication::platformName().startsWith(QStringLiteral("wayland")))
+        return false;
+    // A compositor that cannot be asked gets the bar that is always right:
+    // a second one at worst, never Qt's with Maximise.
+    return start == WaylandStart::OverSocket || !compositorOffersTitleBars();
+}
+
+std::unique_ptr<QWidget> makeTopLevelWindow(WaylandStart start)
+{
+    if (needsOwnTitleBar(start))
         return std::make_unique<TitledWindow>();
     return std::make_unique<MorvetaWindow>();
 }

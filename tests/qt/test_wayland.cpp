@@ -5,6 +5,7 @@
 #include "probe.h"
 #include "title_bar.h"
 #include "top_level.h"
+#include "top_level.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
