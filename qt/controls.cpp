@@ -300,7 +300,7 @@ void layOut(QWidget& window, const ControlSet& controls)
 {
     window.setFixedSize(toPixels(ui::kClientArea, window).size());
     for (std::size_t i = 0; i < kControls.size(); ++i)
-        if (QWidget* w = controls.inTableOrder[i])
+        if (QWidget* w = controls.at(i))
             w->setGeometry(toPixels(kControls[i].rect, window));
 }
 
@@ -317,29 +317,29 @@ void setUpWindow(QWidget& window, const QStringList& installed)
     setBackColor(window, ui::kWindowColour);
 }
 
-// The control of a row, made in its container and kept in the set by name.
-QWidget* makeControl(ControlSet& c, QWidget& window, const ControlEntry& entry,
+// The control of a row, made in its container (built before it).
+QWidget* makeControl(const ControlSet& c, QWidget& window, const ControlEntry& entry,
                      const QStringList& installed)
 {
     QWidget* parent = &window;
     if (const auto frame = ui::containerOf(entry.control))
-        parent = *frame == Control::Frame1 ? c.Frame1 : c.Frame2;
-    const auto i = static_cast<std::size_t>(entry.index);
+        parent = c[{*frame, 0}];
     switch (entry.control) {
-    case Control::Label2: return c.Label2[i] = makeLabel(parent, entry);
-    case Control::Frame1: return c.Frame1 = makeFrame(parent);
-    case Control::Frame2:
+    case Control::Label2: return makeLabel(parent, entry);
+    case Control::Frame1: return makeFrame(parent);
+    case Control::Frame2: {
         // The marks in this frame take its font as they are made.
-        c.Frame2 = makeFrame(parent);
-        c.Frame2->setFont(fontFor(ui::kRadioFont, installed));
-        return c.Frame2;
-    case Control::Igrach: return c.Igrach[i] = makeOption(parent, entry);
-    case Control::Radio: return c.Radio[i] = makeOption(parent, entry);
-    case Control::Rezul: return c.Rezul[i] = makeScoreBox(parent, entry);
-    case Control::Buton: return c.Buton[i] = makeButton(parent, entry);
-    case Control::Nachalo: return c.Nachalo[i] = makeButton(parent, entry);
-    case Control::Rezultat: return c.Rezultat = makeHistory(parent);
-    case Control::Text1: return c.Text1 = makeRules(parent);
+        QWidget* frame = makeFrame(parent);
+        frame->setFont(fontFor(ui::kRadioFont, installed));
+        return frame;
+    }
+    case Control::Igrach:
+    case Control::Radio: return makeOption(parent, entry);
+    case Control::Rezul: return makeScoreBox(parent, entry);
+    case Control::Buton:
+    case Control::Nachalo: return makeButton(parent, entry);
+    case Control::Rezultat: return makeHistory(parent);
+    case Control::Text1: return makeRules(parent);
     }
     return nullptr;
 }
@@ -365,7 +365,7 @@ void chainTabOrder(const ControlSet& c)
 {
     QWidget* previous = nullptr;
     for (const std::size_t row : ui::kTabOrder) {
-        QWidget* w = c.inTableOrder[row];
+        QWidget* w = c.at(row);
         if (!(w->focusPolicy() & Qt::TabFocus))
             continue;
         if (previous)
@@ -386,13 +386,13 @@ ControlSet buildControls(QWidget& window)
     // Frames come first in the table, so their children find them built.
     for (std::size_t row = 0; row < kControls.size(); ++row) {
         QWidget* w = makeControl(c, window, kControls[row], installed);
-        c.inTableOrder[row] = w;
+        c.set(row, w);
         applyEntry(*w, kControls[row]);
     }
     layOut(window, c);
     // The rules are laid out once, at their box's width: set before the
     // geometry, they would be wrapped at the default width first.
-    c.Text1->setPlainText(toQString(ui::kRulesText));
+    c.as<QPlainTextEdit>({Control::Text1, 0})->setPlainText(toQString(ui::kRulesText));
     chainTabOrder(c);
     return c;
 }

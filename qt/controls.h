@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layout.h"
+#include "window.h"
 
 #include <QPushButton>
 #include <QWidget>
@@ -37,21 +38,23 @@ public:
     using QWidget::QWidget;
 };
 
-// The window's controls, by the names the handlers use. The widgets are owned
-// by the window they were built into.
-struct ControlSet {
-    std::array<ColourButton*, 3> Buton{};
-    std::array<QRadioButton*, 3> Radio{};
-    std::array<QRadioButton*, 2> Igrach{};
-    std::array<QLineEdit*, 2> Rezul{};
-    std::array<ColourButton*, 2> Nachalo{};
-    std::array<QLabel*, 3> Label2{};
-    HistoryList* Rezultat = nullptr;
-    QPlainTextEdit* Text1 = nullptr;
-    QWidget* Frame1 = nullptr;
-    QWidget* Frame2 = nullptr;
-    // The same widgets in the order of the layout table's rows.
-    std::array<QWidget*, ui::kControls.size()> inTableOrder{};
+// The window's controls by the layout table's row, found by the names and
+// indexes the handlers use. The widgets are owned by the window they were
+// built into.
+class ControlSet {
+public:
+    // The control of a row, or of an id; null for one that names none.
+    QWidget* at(std::size_t row) const { return row < rows_.size() ? rows_[row] : nullptr; }
+    QWidget* operator[](app::ControlId id) const
+    {
+        return at(ui::positionOf(id.control, id.index));
+    }
+    // The control of an id as the kind of widget T; null where it is none.
+    template <typename T> T* as(app::ControlId id) const { return dynamic_cast<T*>((*this)[id]); }
+    void set(std::size_t row, QWidget* control) { rows_.at(row) = control; }
+
+private:
+    std::array<QWidget*, ui::kControls.size()> rows_{};
 };
 
 // Builds every control of the table into the window, gives the window its

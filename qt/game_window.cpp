@@ -20,12 +20,6 @@ using ui::kControls;
 
 namespace {
 
-// The control of an array at index, or null when the index is outside it.
-template <typename T, std::size_t N> T* at(const std::array<T*, N>& array, int index)
-{
-    return index >= 0 && std::size_t(index) < N ? array[std::size_t(index)] : nullptr;
-}
-
 std::unique_ptr<app::RandomSource> orClock(std::unique_ptr<app::RandomSource> random)
 {
     return random ? std::move(random) : std::make_unique<app::ClockRandom>();
@@ -40,20 +34,20 @@ constexpr Qt::WindowFlags kTopLevel = Qt::Window | Qt::CustomizeWindowHint | Qt:
 } // namespace
 
 MorvetaWindow::MorvetaWindow(std::unique_ptr<app::RandomSource> random, QWidget* parent)
-    : QWidget(parent, parent ? Qt::Widget : kTopLevel), ControlSet(buildControls(*this)),
+    : QWidget(parent, parent ? Qt::Widget : kTopLevel), controls_(buildControls(*this)),
       random_(orClock(std::move(random))), announcer_(*this), handlers_(*this, *random_)
 {
     setObjectName(QStringLiteral("Morveta"));
 
-    for (std::size_t i = 0; i < Buton.size(); ++i)
-        connect(Buton[i], &QPushButton::clicked, this,
-                [this, i] { handlers_.Buton_Click(int(i)); });
-    for (std::size_t i = 0; i < Nachalo.size(); ++i)
-        connect(Nachalo[i], &QPushButton::clicked, this,
-                [this, i] { handlers_.Nachalo_Click(int(i)); });
-    for (std::size_t i = 0; i < Igrach.size(); ++i)
-        connect(Igrach[i], &QRadioButton::clicked, this,
-                [this, i] { handlers_.Igrach_Click(int(i)); });
+    for (int i = 0; i < ui::arraySize(Control::Buton); ++i)
+        connect(controls_.as<QPushButton>({Control::Buton, i}), &QPushButton::clicked, this,
+                [this, i] { handlers_.Buton_Click(i); });
+    for (int i = 0; i < ui::arraySize(Control::Nachalo); ++i)
+        connect(controls_.as<QPushButton>({Control::Nachalo, i}), &QPushButton::clicked, this,
+                [this, i] { handlers_.Nachalo_Click(i); });
+    for (int i = 0; i < ui::arraySize(Control::Igrach); ++i)
+        connect(controls_.as<QRadioButton>({Control::Igrach, i}), &QRadioButton::clicked, this,
+                [this, i] { handlers_.Igrach_Click(i); });
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(ui::kTimerIntervalMs);
@@ -70,14 +64,14 @@ MorvetaWindow::MorvetaWindow(std::unique_ptr<app::RandomSource> random, QWidget*
 
     watchScreen(); // buildControls laid the window out at this screen's dpi
     handlers_.Form_Load();
-    Buton[0]->setFocus(Qt::OtherFocusReason);
+    controls_[{Control::Buton, 0}]->setFocus(Qt::OtherFocusReason);
 }
 
 bool MorvetaWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::ScreenChangeInternal) {
         watchScreen();
-        layOut(*this, *this);
+        layOut(*this, controls_);
     }
     return QWidget::event(event);
 }
@@ -86,8 +80,8 @@ void MorvetaWindow::watchScreen()
 {
     disconnect(dpiWatch_);
     if (const QScreen* s = screen())
-        dpiWatch_ =
-            connect(s, &QScreen::logicalDotsPerInchChanged, this, [this] { layOut(*this, *this); });
+        dpiWatch_ = connect(s, &QScreen::logicalDotsPerInchChanged, this,
+                            [this] { layOut(*this, controls_); });
 }
 
 MorvetaWindow::~MorvetaWindow() = default;
@@ -95,20 +89,24 @@ MorvetaWindow::~MorvetaWindow() = default;
 QWidget* MorvetaWindow::coloured(app::ControlId id) const
 {
     const std::size_t row = ui::positionOf(id.control, id.index);
-    return row < kControls.size() && kControls[row].face == ui::Face::Painted ? inTableOrder[row]
+    return row < kControls.size() && kControls[row].face == ui::Face::Painted ? controls_.at(row)
                                                                               : nullptr;
 }
 
 QRadioButton* MorvetaWindow::optionAt(app::ControlId id) const
 {
-    if (id.control == Control::Igrach)
-        return at(Igrach, id.index);
-    return id.control == Control::Radio ? at(Radio, id.index) : nullptr;
+    const bool option = id.control == Control::Igrach || id.control == Control::Radio;
+    return option ? controls_.as<QRadioButton>(id) : nullptr;
 }
 
 QLineEdit* MorvetaWindow::boxAt(app::ControlId id) const
 {
-    return id.control == Control::Rezul ? at(Rezul, id.index) : nullptr;
+    return id.control == Control::Rezul ? controls_.as<QLineEdit>(id) : nullptr;
+}
+
+HistoryList* MorvetaWindow::history() const
+{
+    return controls_.as<HistoryList>({Control::Rezultat, 0});
 }
 
 ui::Rgb MorvetaWindow::backColor(app::ControlId control) const
@@ -146,16 +144,16 @@ void MorvetaWindow::setText(app::ControlId box, std::string_view utf8)
     }
 }
 
-void MorvetaWindow::appendLine(std::string_view utf8) { Rezultat->addItem(toQString(utf8)); }
+void MorvetaWindow::appendLine(std::string_view utf8) { history()->addItem(toQString(utf8)); }
 
-void MorvetaWindow::clearLines() { Rezultat->clear(); }
+void MorvetaWindow::clearLines() { history()->clear(); }
 
-std::int64_t MorvetaWindow::lineCount() const { return Rezultat->count(); }
+std::int64_t MorvetaWindow::lineCount() const { return history()->count(); }
 
 void MorvetaWindow::selectLine(std::int64_t index)
 {
     const bool inList = index >= 0 && index < std::numeric_limits<int>::max();
-    Rezultat->setCurrentRow(inList ? int(index) : -1);
+    history()->setCurrentRow(inList ? int(index) : -1);
 }
 
 bool MorvetaWindow::timerEnabled() const { return Timer1.isActive(); }

@@ -15,7 +15,7 @@ namespace qtgui {
 
 // The game window in Qt Widgets: the controls of the layout table, the timer,
 // and the game's handlers wired to their events.
-class MorvetaWindow final : public QWidget, public app::Window, private ControlSet {
+class MorvetaWindow final : public QWidget, public app::Window {
 public:
     // Draws from a clock-started generator unless a source is handed in.
     explicit MorvetaWindow(std::unique_ptr<app::RandomSource> random = nullptr,
@@ -49,7 +49,9 @@ private:
     QWidget* coloured(app::ControlId id) const;
     QRadioButton* optionAt(app::ControlId id) const;
     QLineEdit* boxAt(app::ControlId id) const;
+    HistoryList* history() const;
 
+    ControlSet controls_;
     QMetaObject::Connection dpiWatch_;
     std::unique_ptr<app::RandomSource> random_;
     QTimer Timer1;
