@@ -118,11 +118,14 @@ void TitleBar::mousePressEvent(QMouseEvent* event)
     event->accept();
 }
 
-void TitleBar::changeEvent(QEvent* event)
+bool TitleBar::event(QEvent* event)
 {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange)
+    // A child widget learns of its window's activation by these, not by
+    // ActivationChange, which only the window gets; Qt repaints it only where
+    // the palette's active and inactive colours differ.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
         update();
+    return QWidget::event(event);
 }
 
 TitledWindow::TitledWindow()

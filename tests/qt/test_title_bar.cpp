@@ -26,23 +26,46 @@ private:
     std::unique_ptr<TitledWindow> top;
 };
 
+namespace {
+
+// Counts the paint events a widget gets: what the user sees change.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+} // namespace
+
 void TestTitleBar::barDimsWhileAnotherWindowIsActive()
 {
     QWidget& bar = top->titleBar();
     top->activateWindow();
     QTRY_VERIFY(bar.isActiveWindow());
     const QImage active = bar.grab().toImage();
+    PaintCounter counter;
+    bar.installEventFilter(&counter);
 
+    // Repainted as the activation goes and comes, and dimmed meanwhile.
     QWidget other;
     other.resize(200, 100);
     other.show();
     other.activateWindow();
     QTRY_VERIFY(!bar.isActiveWindow());
+    QTRY_VERIFY(counter.paints > 0);
     QVERIFY(bar.grab().toImage() != active);
 
+    const int before = counter.paints;
     other.close();
     top->activateWindow();
     QTRY_VERIFY(bar.isActiveWindow());
+    QTRY_VERIFY(counter.paints > before);
     QCOMPARE(bar.grab().toImage(), active);
 }
 
