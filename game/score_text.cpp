@@ -3,8 +3,11 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cerrno>
+#include <clocale>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <system_error>
 
@@ -153,6 +156,35 @@ std::string formatted(double value, int precision)
     return text;
 }
 
+// The double that chars (a sign, digits, at most one ".", an exponent) stand
+// for, correctly rounded; out of range when it overflows or underflows.
+std::errc parseDouble(const std::string& chars, double& value)
+{
+#if defined(__cpp_lib_to_chars)
+    return std::from_chars(chars.data(), chars.data() + chars.size(), value,
+                           std::chars_format::general)
+        .ec;
+#else
+    // Where the library has no floating-point from_chars (libc++ 13, in the web
+    // page): strtod, which reads the locale's decimal point in place of ".".
+    std::string text = chars;
+    const std::lconv* conventions = std::localeconv();
+    if (const std::size_t point = text.find('.'); point != std::string::npos && conventions &&
+                                                  conventions->decimal_point &&
+                                                  conventions->decimal_point[0] != '\0')
+        text.replace(point, 1, conventions->decimal_point);
+    char* end = nullptr;
+    errno = 0;
+    const double parsed = std::strtod(text.c_str(), &end);
+    if (end == text.c_str())
+        return std::errc::invalid_argument;
+    if (errno == ERANGE && (std::isinf(parsed) || parsed == 0.0))
+        return std::errc::result_out_of_range;
+    value = parsed;
+    return std::errc{};
+#endif
+}
+
 } // namespace
 
 double readScore(std::string_view text)
@@ -161,9 +193,7 @@ double readScore(std::string_view text)
     if (s.chars.empty())
         return 0.0;
     double value = 0.0;
-    const char* first = s.chars.data();
-    const char* last = first + s.chars.size();
-    const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    const std::errc ec = parseDouble(s.chars, value);
     if (ec == std::errc::result_out_of_range) {
         const bool tooLarge = s.anyNonZeroDigit && s.leadingExponent + s.exponent > 0;
         if (!tooLarge)
@@ -193,8 +223,7 @@ std::string writeScore(double value)
     for (int precision = 15; precision <= 17; ++precision) {
         text = formatted(value, precision);
         double back = 0.0;
-        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), back);
-        if (ec == std::errc{} && back == value)
+        if (parseDouble(text, back) == std::errc{} && back == value)
             break; // strictly: the reader's saturation would let 1.8e308 pass
     }
     return text;

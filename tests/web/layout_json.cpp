@@ -1,0 +1,58 @@
+// Prints the layout table as the page must show it, for the browser test:
+// every control's rectangle in CSS pixels within the window (an option's
+// frame added), its kind, names, face and the keyboard's order of stops.
+
+#include "layout.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string quoted(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
+    }
+    return out + "\"";
+}
+
+} // namespace
+
+int main()
+{
+    std::printf("{\"title\":%s,\"width\":%d,\"height\":%d,\"window\":[%d,%d,%d],\"controls\":[",
+                quoted(std::string(ui::kWebAddress) + std::string(ui::kCaptionTail)).c_str(),
+                ui::toPixels(ui::kClientArea.width, 96), ui::toPixels(ui::kClientArea.height, 96),
+                ui::kWindowColour.r, ui::kWindowColour.g, ui::kWindowColour.b);
+    for (std::size_t row = 0; row < ui::kControls.size(); ++row) {
+        const ui::ControlEntry& c = ui::kControls[row];
+        ui::Twips r = c.rect;
+        if (const auto frame = ui::containerOf(c.control)) {
+            const ui::Twips& f = ui::kControls[ui::positionOf(*frame, 0)].rect;
+            r.left += f.left;
+            r.top += f.top;
+        }
+        std::printf("%s{\"row\":%zu,\"name\":%s,\"index\":%d,\"rect\":[%d,%d,%d,%d],\"caption\":%s,"
+                    "\"spoken\":%s,\"description\":%s,\"tab\":%d,\"face\":%s}",
+                    row ? "," : "", row, quoted(ui::controlName(c.control)).c_str(), c.index,
+                    ui::toPixels(r.left, 96), ui::toPixels(r.top, 96), ui::toPixels(r.width, 96),
+                    ui::toPixels(r.height, 96), quoted(c.caption).c_str(),
+                    quoted(c.spokenName.empty() ? c.caption : c.spokenName).c_str(),
+                    quoted(c.description).c_str(), c.tabIndex,
+                    c.colour ? ("[" + std::to_string(c.colour->r) + "," + std::to_string(c.colour->g) +
+                                "," + std::to_string(c.colour->b) + "]")
+                                   .c_str()
+                             : "null");
+    }
+    std::printf("]}\n");
+    return 0;
+}

@@ -1,0 +1,353 @@
+#!/usr/bin/python3
+"""The page in headless Chromium, played with real clicks and keys.
+
+usage: test_page.py PAGE_FOLDER LAYOUT_COMMAND...
+LAYOUT_COMMAND prints the layout table as JSON. Exits 77 (skipped) where
+Chromium, its driver, selenium or PIL is missing.
+"""
+import contextlib
+import functools
+import http.server
+import io
+import json
+import os
+import shutil
+import subprocess
+import sys
+import threading
+import time
+
+try:
+    from PIL import Image
+    from selenium import webdriver
+    from selenium.webdriver.chrome.service import Service
+    from selenium.webdriver.common.action_chains import ActionChains
+    from selenium.webdriver.common.by import By
+    from selenium.webdriver.common.keys import Keys
+except ImportError as missing:
+    print(f"skipped: {missing}")
+    sys.exit(77)
+
+FOLDER = os.path.abspath(sys.argv[1])
+LAYOUT = json.loads(subprocess.run(sys.argv[2:], check=True, capture_output=True,
+                                   text=True).stdout)
+ROWS = LAYOUT["controls"]
+WINDOW = tuple(LAYOUT["window"])
+IDLE, PICK, PRESSED = (128, 255, 128), (192, 64, 0), (255, 192, 128)
+failures = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+        print("FAILED:", what)
+
+
+def row_of(name, index=0):
+    return next(r for r in ROWS if r["name"] == name and r["index"] == index)
+
+
+def element_id(name, index=0):
+    return "c%d" % row_of(name, index)["row"]
+
+
+def luminance(c):
+    def linear(v):
+        s = v / 255
+        return s / 12.92 if s <= 0.04045 else ((s + 0.055) / 1.055) ** 2.4
+    return 0.2126 * linear(c[0]) + 0.7152 * linear(c[1]) + 0.0722 * linear(c[2])
+
+
+def contrast(a, b):
+    la, lb = luminance(a), luminance(b)
+    return (max(la, lb) + 0.05) / (min(la, lb) + 0.05)
+
+
+class Page:
+    def __init__(self, driver, url):
+        self.driver = driver
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": 600, "height": 400, "deviceScaleFactor": 1,
+                                "mobile": False})
+        driver.get(url)
+        self.wait(lambda: self.js("return !!(window.Module && Module.morvetaPage)"),
+                  "the game starts")
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def wait(self, condition, what, seconds=10):
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            if condition():
+                return True
+            time.sleep(0.05)
+        check(False, what)
+        return False
+
+    def element(self, name, index=0):
+        return self.driver.find_element(By.ID, element_id(name, index))
+
+    def click(self, name, index=0):
+        ActionChains(self.driver).move_to_element(self.element(name, index)).click().perform()
+
+    def keys(self, *keys, times=1):
+        """Presses each key in turn, times over."""
+        for _ in range(times):
+            for key in keys:
+                ActionChains(self.driver).send_keys(key).perform()
+
+    def chord(self, modifier, key, times=1):
+        for _ in range(times):
+            ActionChains(self.driver).key_down(modifier).send_keys(key).key_up(modifier).perform()
+
+    def focused(self):
+        return self.js("return document.activeElement.id || "
+                       "document.activeElement.parentNode.id")
+
+    def value(self, name, index=0):
+        return self.element(name, index).get_property("value")
+
+    def checked(self, name, index):
+        return self.js("return document.querySelector('#%s input').checked"
+                       % element_id(name, index))
+
+    def history(self):
+        return self.js("const s = document.querySelector('select');"
+                       "return [Array.from(s.options, o => o.text), s.selectedIndex];")
+
+    def said(self):
+        return self.js("return document.getElementById('say').textContent")
+
+    def shot(self):
+        png = self.driver.execute_cdp_cmd("Page.captureScreenshot", {"format": "png"})["data"]
+        import base64
+        return Image.open(io.BytesIO(base64.b64decode(png))).convert("RGB")
+
+    def face(self, image, name, index=0):
+        """The colour where the control shows only its face: inside any
+        border and focus mark, clear of text and the option's mark."""
+        x, y = row_of(name, index)["rect"][:2]
+        return image.getpixel((x + 2, y + 2))
+
+
+def rectangles(page):
+    for r in ROWS:
+        got = page.js("const w = document.getElementById('w').getBoundingClientRect();"
+                      "const c = document.getElementById(arguments[0]).getBoundingClientRect();"
+                      "return [c.left - w.left, c.top - w.top, c.width, c.height];",
+                      "c%d" % r["row"])
+        check([round(v) for v in got] == r["rect"] and all(v == round(v) for v in got),
+              f"{r['name']}({r['index']}) at {got}, not {r['rect']}")
+    size = page.js("const w = document.getElementById('w').getBoundingClientRect();"
+                   "return [w.left, w.top, w.width, w.height];")
+    check(size == [0, 0, LAYOUT["width"], LAYOUT["height"]], f"the window is {size}")
+    check(page.driver.title == " ".join(LAYOUT["title"].split()),
+          f"the title is {page.driver.title!r}")
+
+
+def faces_at_start(page):
+    image = page.shot()
+    check(image.getpixel((2, 2)) == WINDOW, "the window's colour")
+    for r in ROWS:
+        if r["name"] in ("Radio", "Frame1", "Frame2", "Rezultat", "Text1"):
+            continue
+        want = tuple(r["face"]) if r["face"] else tuple(row_of("Igrach", 0)["face"])
+        got = page.face(image, r["name"], r["index"])
+        check(got == want, f"{r['name']}({r['index']}) shows {got}, not {want}")
+    radios = [page.face(image, "Radio", i) for i in range(3)]
+    check(sorted(radios) == sorted([PICK, IDLE, IDLE]), f"the computer's marks show {radios}")
+
+
+def a_round_by_mouse(page):
+    page.click("Buton", 0)
+    page.wait(lambda: page.history()[0], "a line in the history")
+    lines, selected = page.history()
+    check(len(lines) == 1 and selected == 0 and lines[0].startswith("Компютър: Хартия"),
+          f"the history after Камък: {lines}, {selected}")
+    check([page.value("Rezul", 0), page.value("Rezul", 1)] == ["0", "2"], "the scores 0 and 2")
+    check(page.checked("Radio", 2) and not page.checked("Radio", 0),
+          "the computer's Хартия marked")
+    check(page.said() == "Играч: Камък, компютър: Хартия. Загуба. Играч 0, компютър 2.",
+          f"the live region says {page.said()!r}")
+    image = page.shot()
+    check(page.face(image, "Buton", 0) == PRESSED, "Камък pressed")
+    check(page.face(image, "Radio", 2) == PICK, "the pick's face")
+    # The round is over: the timer has stopped, another move records nothing.
+    page.click("Buton", 1)
+    check(len(page.history()[0]) == 1, "a move after the round records nothing")
+    check(page.said() == "Рундът е приключил. Натиснете „Нова“.", "the round is over")
+    # A computer's option takes no click.
+    page.click("Radio", 1)
+    check(not page.checked("Radio", 1), "a click on the computer's option changes nothing")
+    page.click("Nachalo", 0)
+    check(page.said() == "Нов рунд. Изберете ход.", "Нова is announced")
+    check(page.face(page.shot(), "Buton", 0) == IDLE, "Нова repaints the move buttons")
+    page.wait(lambda: not page.checked("Radio", 2), "the computer's pick moves again")
+
+
+def many_rounds_keep_the_newest_line_in_view(page):
+    for _ in range(12):
+        page.click("Nachalo", 0)
+        page.click("Buton", 2)
+    lines, selected = page.history()
+    check(len(lines) == 13 and selected == 12, f"13 lines, the last selected: {selected}")
+    shown = page.js("const s = document.querySelector('select');"
+                    "const o = s.options[s.selectedIndex].getBoundingClientRect();"
+                    "const b = s.getBoundingClientRect();"
+                    "return o.top >= b.top && o.bottom <= b.bottom;")
+    check(shown, "the newest line is in view")
+    page.click("Nachalo", 1)
+    check(page.history() == [[], -1], "Изчисти empties the history")
+    check([page.value("Rezul", 0), page.value("Rezul", 1)] == ["0", "0"], "Изчисти zeroes")
+
+
+def typed_scores(page):
+    page.click("Rezul", 0)
+    page.chord(Keys.CONTROL, "a")
+    page.keys(" 1 2abc")
+    # Any text of any length in any script, as a paste would leave it.
+    page.js("const box = document.getElementById(arguments[0]);"
+            "box.value = 'Ж'.repeat(200000) + '\\u{1F600}\\uD800';"
+            "box.dispatchEvent(new Event('input'));", element_id("Rezul", 1))
+    page.click("Nachalo", 0)
+    page.click("Buton", 0)
+    check([page.value("Rezul", 0), page.value("Rezul", 1)] == ["12", "2"],
+          f"typed scores read: {page.value('Rezul', 0)!r}, {page.value('Rezul', 1)[:20]!r}")
+
+
+def keyboard_alone(page):
+    check(page.focused() == element_id("Buton", 0), "Камък has the focus at start")
+    stops = [r for r in sorted(ROWS, key=lambda r: r["tab"])
+             if r["name"] in ("Buton", "Nachalo", "Rezultat", "Rezul", "Text1")
+             or (r["name"] == "Igrach" and r["index"] == 0)]
+    visited = [page.focused()]
+    for _ in stops[1:]:
+        page.keys(Keys.TAB)
+        visited.append(page.focused())
+    check(visited == ["c%d" % r["row"] for r in stops], f"Tab visits {visited}")
+    page.chord(Keys.SHIFT, Keys.TAB, times=len(stops) - 1)
+    check(page.focused() == element_id("Buton", 0), "Shift+Tab goes back to Камък")
+    ring = ring_contrast(page, "Buton", 0)
+    page.keys(Keys.SPACE)
+    check(len(page.history()[0]) == 1, "Space plays Камък")
+    page.keys(Keys.ENTER, Keys.ESCAPE)
+    check(page.said().startswith("Играч: Камък"), "Enter and Escape do nothing")
+    page.keys(Keys.TAB, times=3)
+    check(page.focused() == element_id("Nachalo", 0), "three Tabs reach Нова")
+    ring = min(ring, ring_contrast(page, "Nachalo", 0))
+    page.keys(Keys.ENTER)
+    check(page.face(page.shot(), "Buton", 0) == PRESSED, "Enter on Нова does nothing")
+    page.keys(Keys.SPACE)
+    check(page.said() == "Нов рунд. Изберете ход.", "Space on Нова starts a round")
+    page.keys(Keys.TAB, Keys.TAB, Keys.ARROW_DOWN)
+    check(page.focused() == element_id("Igrach", 1) and page.checked("Igrach", 1),
+          "Down in the group selects the computer first")
+    check(page.said().startswith("Компютърът играе първи"), "the switch is announced")
+    check(page.face(page.shot(), "Rezul", 0) == tuple(row_of("Igrach", 1)["face"]),
+          "the score boxes take the computer's colour")
+    ring = min(ring, ring_contrast(page, "Igrach", 1))
+    check(ring >= 3, f"the focus mark stands out at {ring:.2f}:1 only")
+
+
+def ring_contrast(page, name, index):
+    """How far the focus mark on the control's top edge stands out from its face."""
+    x, y, w, h = row_of(name, index)["rect"]
+    image = page.shot()
+    mark, face = image.getpixel((x + w // 2, y + 4)), page.face(image, name, index)
+    check(mark != face, f"{name}({index}) shows no focus mark")
+    return contrast(mark, face)
+
+
+def reader_tree(page):
+    nodes = page.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+
+    def named(role, name):
+        return [n for n in nodes if n.get("role", {}).get("value") == role
+                and n.get("name", {}).get("value") == name]
+
+    for r in ROWS:
+        role = {"Buton": "button", "Nachalo": "button", "Igrach": "radio", "Radio": "radio",
+                "Rezul": "textbox", "Rezultat": "listbox", "Text1": "textbox",
+                "Frame1": "radiogroup", "Frame2": "radiogroup"}.get(r["name"])
+        if not role:
+            continue
+        found = named(role, r["spoken"])
+        check(len(found) == 1, f"a {role} named {r['spoken']!r}")
+        if found and r["description"]:
+            got = found[0].get("description", {}).get("value")
+            check(got == r["description"], f"{r['spoken']!r} is described as {got!r}")
+    page.click("Nachalo", 0)
+    page.click("Buton", 1)
+    nodes = page.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+    live = [n for n in nodes if any(p["name"] == "live" and p["value"]["value"] == "polite"
+                                    for p in n.get("properties", []))]
+    text = [n.get("name", {}).get("value") for n in nodes
+            if n.get("role", {}).get("value") == "StaticText"
+            and n.get("name", {}).get("value", "").startswith("Играч: Ножица")]
+    check(live and text == ["Играч: Ножица, компютър: Камък. Загуба. Играч 0, компютър 2."],
+          f"the live region holds {text}")
+
+
+def schemes(page):
+    for feature, value in (("prefers-color-scheme", "dark"), ("forced-colors", "active")):
+        page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
+                                    {"features": [{"name": feature, "value": value}]})
+        image = page.shot()
+        for name, index in (("Label2", 0), ("Nachalo", 1), ("Igrach", 1), ("Buton", 2)):
+            got, want = page.face(image, name, index), tuple(row_of(name, index)["face"])
+            check(got == want, f"{feature}: {name}({index}) shows {got}, not {want}")
+        check(image.getpixel((2, 2)) == WINDOW, f"{feature}: the window's colour")
+    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+
+
+@contextlib.contextmanager
+def served(folder):
+    handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=folder)
+    handler.log_message = lambda *args: None
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    try:
+        yield "http://127.0.0.1:%d/index.html" % server.server_address[1]
+    finally:
+        server.shutdown()
+
+
+def browser():
+    chromium = shutil.which("chromium") or shutil.which("chromium-browser")
+    driver_path = shutil.which("chromedriver")
+    if not chromium or not driver_path:
+        print("skipped: chromium or chromedriver is missing")
+        sys.exit(77)
+    options = webdriver.ChromeOptions()
+    options.binary_location = chromium
+    for arg in ("--headless=new", "--no-sandbox", "--disable-gpu", "--force-device-scale-factor=1",
+                "--font-render-hinting=none", "--lang=bg"):
+        options.add_argument(arg)
+    return webdriver.Chrome(service=Service(driver_path), options=options)
+
+
+def main():
+    driver = browser()
+    try:
+        with served(FOLDER) as url:
+            for test in (rectangles, faces_at_start, a_round_by_mouse,
+                         many_rounds_keep_the_newest_line_in_view, typed_scores, reader_tree,
+                         schemes):
+                page = Page(driver, url) if test in (rectangles, reader_tree) else page
+                print("--", test.__name__)
+                test(page)
+            print("-- keyboard_alone")
+            keyboard_alone(Page(driver, url))
+        print("-- opened_from_the_disk")
+        page = Page(driver, "file://" + FOLDER + "/index.html")
+        page.keys(Keys.SPACE)
+        check(len(page.history()[0]) == 1, "the page from file:// plays")
+    finally:
+        driver.quit()
+    print("%d failures" % len(failures))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,44 @@
+#include "hamburger.h"
+#include "morveta.h"
+#include "page_html.h"
+#include "page_window.h"
+#include "random_source.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+bool writeFile(const std::string& path, const void* data, std::size_t size)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return false;
+    const bool written = std::fwrite(data, 1, size, file) == size;
+    return std::fclose(file) == 0 && written;
+}
+
+} // namespace
+
+// Writes the page into the folder given: index.html, showing the window as
+// it stands once start-up has run, and its icon, morveta.ico.
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fputs("usage: morveta_make_page FOLDER\n", stderr);
+        return 2;
+    }
+    const std::string folder = argv[1];
+    web::PageWindow window;
+    app::ClockRandom random;
+    Morveta handlers(window, random);
+    handlers.Form_Load();
+    const std::string page = web::pageHtml(window, "morveta.js");
+    const auto icon = ui::hamburgerIco();
+    if (!writeFile(folder + "/index.html", page.data(), page.size()) ||
+        !writeFile(folder + "/morveta.ico", icon.data(), icon.size())) {
+        std::perror(folder.c_str());
+        return 1;
+    }
+    return 0;
+}

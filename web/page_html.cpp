@@ -1,0 +1,210 @@
+#include "page_html.h"
+
+#include "contrast.h"
+
+#include <array>
+#include <cstdio>
+
+namespace web {
+
+using ui::Control;
+using ui::ControlEntry;
+using ui::kControls;
+
+namespace {
+
+// Text for HTML's content and attributes.
+std::string escaped(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+// A font family list for CSS: the table's faces in its order, then the
+// generic family, so that a missing face falls back to serif or sans.
+std::string families(const ui::FontEntry& font)
+{
+    std::string out;
+    for (const std::string_view family : font.families)
+        out += "\"" + std::string(family) + "\",";
+    return out + (font.serif ? "serif" : "sans-serif");
+}
+
+// CSS pixels at 96 dpi, where 15 twips are one.
+std::string px(int twips) { return std::to_string(ui::toPixels(twips, 96)) + "px"; }
+
+std::string_view spokenName(const ControlEntry& entry)
+{
+    return entry.spokenName.empty() ? entry.caption : entry.spokenName;
+}
+
+std::string id(std::size_t row) { return "c" + std::to_string(row); }
+
+// The element's own style: place, size, and a painted face's colours.
+std::string placeRule(const PageWindow& window, std::size_t row)
+{
+    const ControlEntry& entry = kControls[row];
+    std::string rule = "#" + id(row) + "{left:" + px(entry.rect.left) + ";top:" +
+                       px(entry.rect.top) + ";width:" + px(entry.rect.width) +
+                       ";height:" + px(entry.rect.height);
+    if (entry.face == ui::Face::Painted) {
+        const ui::Rgb face = window.face(row);
+        rule += ";--face:" + cssColour(face) + ";--ink:" + inkOn(face, false) +
+                ";--ink-dark:" + inkOn(face, true);
+    }
+    return rule + "}\n";
+}
+
+// The rules common to every page: kinds of control, schemes, focus.
+constexpr std::string_view kStyle = R"css(:root{color-scheme:light dark}
+body{margin:0}
+#w{position:relative;overflow:hidden;forced-color-adjust:none;-webkit-user-select:none;user-select:none}
+#w *{box-sizing:border-box;margin:0;padding:0;font:inherit;position:absolute}
+#w .x{position:static}
+.p{background:var(--face);color:var(--ink)}
+@media (prefers-color-scheme:dark){.p{color:var(--ink-dark)}}
+@media (forced-colors:active){.p{color:var(--ink)}}
+.l{display:flex;align-items:center;justify-content:center;white-space:pre}
+.f{overflow:hidden;border:0}
+.o{display:flex;align-items:center;white-space:pre;line-height:normal}
+.o input{position:static;appearance:none;flex:none;width:13px;height:13px;margin:0 2px 0 2px;border-radius:50%;border:1px solid #404040;background:#fff}
+.o input:checked{background:#000;box-shadow:inset 0 0 0 3px #fff}
+.o input:disabled{border-color:#808080}
+.o input:disabled:checked{background:#808080}
+.b{border:2px solid;border-color:#fff #404040 #404040 #fff;text-align:center;white-space:pre}
+.b:active{border-color:#404040 #fff #fff #404040}
+.t{border:2px solid;border-color:#808080 #fff #fff #808080;text-align:center;outline:0}
+.s{border:2px solid;border-color:#808080 #fff #fff #808080;background:Canvas;color:CanvasText;outline:0}
+textarea.s{padding:0 2px;resize:none;overflow-y:scroll;white-space:pre-wrap;-webkit-user-select:text;user-select:text}
+.b:focus-visible,.o:has(input:focus-visible){outline:2px solid var(--ink);outline-offset:-6px}
+@media (prefers-color-scheme:dark){.b:focus-visible,.o:has(input:focus-visible){outline-color:var(--ink-dark)}}
+.t:focus{outline:1px solid var(--ink);outline-offset:-4px}
+@media (prefers-color-scheme:dark){.t:focus{outline-color:var(--ink-dark)}}
+.s:focus-visible{outline:1px solid CanvasText;outline-offset:-4px}
+.u{clip-path:inset(50%);width:1px;height:1px;overflow:hidden;white-space:nowrap}
+)css";
+
+void writeStyle(std::string& page, const PageWindow& window)
+{
+    page += "<style>\n";
+    page += kStyle;
+    page += "#w{width:" + px(ui::kClientArea.width) + ";height:" + px(ui::kClientArea.height) +
+            ";background:" + cssColour(ui::kWindowColour) + ";font:" +
+            std::to_string(int(ui::kWindowFont.pointSize * 96 / 72)) + "px " +
+            families(ui::kWindowFont) + "}\n";
+    // The computer's options keep their own face, whose text never shows.
+    page += ".r{font-family:" + families(ui::kRadioFont) + "}\n";
+    for (std::size_t row = 0; row < kControls.size(); ++row)
+        page += placeRule(window, row);
+    page += "</style>\n";
+}
+
+// Name and description for a reader; the description's text stands hidden
+// after the window.
+std::string readerAttributes(std::size_t row)
+{
+    const ControlEntry& entry = kControls[row];
+    std::string out = " aria-label=\"" + escaped(spokenName(entry)) + "\"";
+    if (!entry.description.empty())
+        out += " aria-describedby=\"d" + std::to_string(row) + "\"";
+    return out;
+}
+
+std::string control(const PageWindow& window, std::size_t row)
+{
+    const ControlEntry& entry = kControls[row];
+    const std::string at = " id=\"" + id(row) + "\"";
+    const std::string caption = escaped(entry.caption);
+    switch (entry.control) {
+    case Control::Label2: return "<div class=\"l p\"" + at + ">" + caption + "</div>\n";
+    case Control::Frame1:
+    case Control::Frame2:
+        return "<div class=\"f\" role=\"radiogroup\"" + at + readerAttributes(row) + ">\n";
+    case Control::Igrach:
+    case Control::Radio: {
+        const bool radio = entry.control == Control::Radio;
+        return std::string("<label class=\"o p") + (radio ? " r" : "") + "\"" + at +
+               "><input type=\"radio\" class=\"x\" name=\"" +
+               std::string(ui::controlName(entry.control)) + "\"" +
+               (window.selected(row) ? " checked" : "") +
+               (entry.start == ui::Start::Disabled ? " disabled" : "") + readerAttributes(row) +
+               "><span class=\"x\">" + caption + "</span></label>\n";
+    }
+    case Control::Rezul:
+        return "<input type=\"text\" class=\"t p\" spellcheck=\"false\" autocomplete=\"off\"" + at +
+               readerAttributes(row) + " value=\"" + escaped(window.boxText(row)) + "\">\n";
+    case Control::Buton:
+    case Control::Nachalo:
+        return "<button type=\"button\" class=\"b p\"" + at + readerAttributes(row) +
+               (row == ui::kTabOrder[0] ? " autofocus" : "") + ">" + caption + "</button>\n";
+    case Control::Rezultat:
+        return "<select class=\"s\" size=\"4\"" + at + readerAttributes(row) + "></select>\n";
+    case Control::Text1:
+        return "<textarea class=\"s\" readonly" + at + readerAttributes(row) + ">" +
+               escaped(ui::kRulesText) + "</textarea>\n";
+    }
+    return {};
+}
+
+// The controls in tab order, which is the keyboard's order on the page; an
+// option stands in its frame, which follows it directly in that order.
+void writeControls(std::string& page, const PageWindow& window)
+{
+    page += "<div id=\"w\">\n";
+    bool inFrame = false;
+    for (const std::size_t row : ui::kTabOrder) {
+        const bool option = ui::containerOf(kControls[row].control).has_value();
+        if (inFrame && !option)
+            page += "</div>\n";
+        inFrame = option || kControls[row].control == Control::Frame1 ||
+                  kControls[row].control == Control::Frame2;
+        page += control(window, row);
+    }
+    if (inFrame)
+        page += "</div>\n";
+    page += "</div>\n";
+    for (std::size_t row = 0; row < kControls.size(); ++row)
+        if (!kControls[row].description.empty())
+            page += "<span id=\"d" + std::to_string(row) + "\" hidden>" +
+                    escaped(kControls[row].description) + "</span>\n";
+    page += "<div id=\"say\" class=\"u\" aria-live=\"polite\"></div>\n";
+}
+
+} // namespace
+
+std::string cssColour(ui::Rgb colour)
+{
+    std::array<char, 8> text{};
+    std::snprintf(text.data(), text.size(), "#%02x%02x%02x", colour.r, colour.g, colour.b);
+    return text.data();
+}
+
+std::string inkOn(ui::Rgb face, bool dark)
+{
+    const ui::Rgb text = dark ? ui::Rgb{255, 255, 255} : ui::Rgb{0, 0, 0};
+    return cssColour(ui::textColourOn(face, text));
+}
+
+std::string pageHtml(const PageWindow& window, std::string_view script)
+{
+    std::string page = "<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
+                       "<meta name=\"viewport\" content=\"width=device-width\">\n<title>";
+    page += escaped(std::string(ui::kWebAddress) + std::string(ui::kCaptionTail));
+    page += "</title>\n<link rel=\"icon\" href=\"morveta.ico\">\n";
+    writeStyle(page, window);
+    page += "</head>\n<body>\n";
+    writeControls(page, window);
+    page += "<script src=\"" + escaped(script) + "\" async></script>\n</body>\n</html>\n";
+    return page;
+}
+
+} // namespace web

@@ -1,0 +1,72 @@
+#pragma once
+
+// The game window as a web page, kept in plain C++: what each control shows,
+// by the layout table's row. The page's generator writes the first page from
+// it; in the browser, BrowserWindow passes every change on to the page.
+
+#include "layout.h"
+#include "window.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace web {
+
+// The colour a painted control without a colour of its own starts in, until
+// the game paints it (the score boxes, before start-up has run).
+inline constexpr ui::Rgb kBoxColour{255, 255, 255};
+
+class PageWindow : public app::Window {
+public:
+    PageWindow();
+
+    ui::Rgb backColor(app::ControlId control) const override;
+    void setBackColor(app::ControlId control, ui::Rgb colour) override;
+    void setValue(app::ControlId option, bool selected) override;
+    std::string text(app::ControlId box) const override;
+    void setText(app::ControlId box, std::string_view utf8) override;
+    void appendLine(std::string_view utf8) override;
+    void clearLines() override;
+    std::int64_t lineCount() const override { return lines_; }
+    void selectLine(std::int64_t index) override;
+    bool timerEnabled() const override { return timer_; }
+    void setTimerEnabled(bool enabled) override;
+    void announce(std::string_view utf8) override;
+
+    // What a row shows now: its face (painted rows), whether an option is
+    // selected, a score box's text.
+    ui::Rgb face(std::size_t row) const { return faces_[row]; }
+    bool selected(std::size_t row) const { return selected_[row]; }
+    const std::string& boxText(std::size_t row) const { return texts_[row]; }
+    std::int64_t selectedLine() const { return selectedLine_; }
+
+protected:
+    // What the browser is told of each change that shows; nothing here.
+    virtual void showFace(std::size_t /*row*/) {}
+    virtual void showSelected(std::size_t /*row*/) {}
+    virtual void showText(std::size_t /*row*/) {}
+    virtual void showLine(std::string_view /*utf8*/) {}
+    virtual void showCleared() {}
+    virtual void showSelectedLine() {}
+    virtual void showTimer() {}
+    virtual void say(std::string_view /*utf8*/) {}
+    // The text a score box holds where the user may have typed into it.
+    virtual std::string typedText(std::size_t row) const { return texts_[row]; }
+
+private:
+    static constexpr std::size_t kRows = ui::kControls.size();
+    // The row of a control of the kind, or kRows.
+    static std::size_t rowOf(app::ControlId control, ui::Control kind);
+
+    std::array<ui::Rgb, kRows> faces_{};
+    std::array<bool, kRows> selected_{};
+    std::array<std::string, kRows> texts_{};
+    std::int64_t lines_ = 0;
+    std::int64_t selectedLine_ = -1;
+    bool timer_ = true;
+};
+
+} // namespace web
