@@ -1,5 +1,6 @@
-# The packages: the Debian package of the Qt program (cpack -G DEB), and the
-# Windows program's installer and zip (cpack -G NSIS, cpack -G ZIP).
+# The packages: the Debian package of the Qt program (cpack -G DEB), the
+# Windows program's installer and zip (cpack -G NSIS, cpack -G ZIP), and the
+# web page's zip (cpack -G ZIP).
 configure_file(cmake/package_time.cmake.in ${PROJECT_BINARY_DIR}/package_time.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/package_time.cmake)
 
@@ -70,5 +71,12 @@ FunctionEnd")
 
     set(CPACK_PACKAGE_FILE_NAME morveta-${MORVETA_VERSION}-win64)
     include(${CMAKE_CURRENT_LIST_DIR}/nsis_template.cmake)
+endif()
+
+if(MORVETA_FRONTEND STREQUAL web)
+    # cpack -G ZIP: the page, its script and icon, and the licence, in one
+    # folder to open or to serve.
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME morveta-${MORVETA_VERSION}-web)
 endif()
 include(CPack)

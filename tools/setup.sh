@@ -63,3 +63,6 @@ MORVETA_CHECK_PACKAGES=(doctest-dev weston fonts-dejavu-core locales
     desktop-file-utils appstream dpkg-dev file lintian man-db git binutils-mingw-w64-x86-64
     xvfb xauth dbus at-spi2-core python3-pyatspi xdotool orca speech-dispatcher
     g++-mingw-w64-x86-64-posix wine64 nsis)
+# What the web page adds: emscripten (its compiler, libraries and node), and
+# headless Chromium with its driver, selenium and PIL for the page's test.
+MORVETA_WEB_PACKAGES=(emscripten chromium chromium-driver python3-selenium python3-pil)

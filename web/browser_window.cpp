@@ -56,8 +56,10 @@ EM_JS(char*, morveta_typed_text, (int row), {
     return memory;
 });
 
+// A list box shows an option's blanks as one: each is shown as a no-break space.
 EM_JS(void, morveta_show_line, (const char* text), {
-    Module.morvetaPage.history.add(new Option(UTF8ToString(text)));
+    const shown = UTF8ToString(text).replace(/ /g, String.fromCharCode(160));
+    Module.morvetaPage.history.add(new Option(shown));
 });
 
 EM_JS(void, morveta_show_cleared, (), {
@@ -68,14 +70,15 @@ EM_JS(void, morveta_show_cleared, (), {
 EM_JS(void, morveta_show_selected_line, (double index), {
     const history = Module.morvetaPage.history;
     history.selectedIndex = index;
-    if (index >= 0) {
-        const lineHeight = history.scrollHeight / history.length;
-        const top = index * lineHeight;
-        if (top < history.scrollTop)
-            history.scrollTop = top;
-        else if (top + lineHeight > history.scrollTop + history.clientHeight)
-            history.scrollTop = top + lineHeight - history.clientHeight;
-    }
+    if (index < 0)
+        return;
+    const box = history.getBoundingClientRect();
+    const line = history.options[index].getBoundingClientRect();
+    const top = line.top - box.top - history.clientTop;
+    if (top < 0)
+        history.scrollTop += top;
+    else if (top + line.height > history.clientHeight)
+        history.scrollTop += top + line.height - history.clientHeight;
 });
 
 EM_JS(void, morveta_show_timer, (int enabled, int interval), {
@@ -135,17 +138,24 @@ void BrowserWindow::showFace(std::size_t row)
                       inkOn(face(row), true).c_str());
 }
 
-void BrowserWindow::showSelected(std::size_t row) { morveta_show_selected(int(row), selected(row)); }
+void BrowserWindow::showSelected(std::size_t row)
+{
+    morveta_show_selected(int(row), selected(row));
+}
 
 void BrowserWindow::showText(std::size_t row) { morveta_show_text(int(row), boxText(row).c_str()); }
 
 std::string BrowserWindow::typedText(std::size_t row) const
 {
-    const std::unique_ptr<char, decltype(&std::free)> text(morveta_typed_text(int(row)), &std::free);
+    const std::unique_ptr<char, decltype(&std::free)> text(morveta_typed_text(int(row)),
+                                                           &std::free);
     return text ? std::string(text.get()) : std::string();
 }
 
-void BrowserWindow::showLine(std::string_view utf8) { morveta_show_line(std::string(utf8).c_str()); }
+void BrowserWindow::showLine(std::string_view utf8)
+{
+    morveta_show_line(std::string(utf8).c_str());
+}
 
 void BrowserWindow::showCleared() { morveta_show_cleared(); }
 

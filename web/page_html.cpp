@@ -53,8 +53,8 @@ std::string id(std::size_t row) { return "c" + std::to_string(row); }
 std::string placeRule(const PageWindow& window, std::size_t row)
 {
     const ControlEntry& entry = kControls[row];
-    std::string rule = "#" + id(row) + "{left:" + px(entry.rect.left) + ";top:" +
-                       px(entry.rect.top) + ";width:" + px(entry.rect.width) +
+    std::string rule = "#" + id(row) + "{left:" + px(entry.rect.left) +
+                       ";top:" + px(entry.rect.top) + ";width:" + px(entry.rect.width) +
                        ";height:" + px(entry.rect.height);
     if (entry.face == ui::Face::Painted) {
         const ui::Rgb face = window.face(row);
@@ -68,15 +68,15 @@ std::string placeRule(const PageWindow& window, std::size_t row)
 constexpr std::string_view kStyle = R"css(:root{color-scheme:light dark}
 body{margin:0}
 #w{position:relative;overflow:hidden;forced-color-adjust:none;-webkit-user-select:none;user-select:none}
-#w *{box-sizing:border-box;margin:0;padding:0;font:inherit;position:absolute}
-#w .x{position:static}
+#w *{box-sizing:border-box;margin:0;padding:0;font:inherit}
+#w>*,.f>*{position:absolute}
 .p{background:var(--face);color:var(--ink)}
 @media (prefers-color-scheme:dark){.p{color:var(--ink-dark)}}
 @media (forced-colors:active){.p{color:var(--ink)}}
 .l{display:flex;align-items:center;justify-content:center;white-space:pre}
 .f{overflow:hidden;border:0}
 .o{display:flex;align-items:center;white-space:pre;line-height:normal}
-.o input{position:static;appearance:none;flex:none;width:13px;height:13px;margin:0 2px 0 2px;border-radius:50%;border:1px solid #404040;background:#fff}
+.o input{appearance:none;flex:none;width:13px;height:13px;margin:0 2px 0 2px;border-radius:50%;border:1px solid #404040;background:#fff}
 .o input:checked{background:#000;box-shadow:inset 0 0 0 3px #fff}
 .o input:disabled{border-color:#808080}
 .o input:disabled:checked{background:#808080}
@@ -98,8 +98,8 @@ void writeStyle(std::string& page, const PageWindow& window)
     page += "<style>\n";
     page += kStyle;
     page += "#w{width:" + px(ui::kClientArea.width) + ";height:" + px(ui::kClientArea.height) +
-            ";background:" + cssColour(ui::kWindowColour) + ";font:" +
-            std::to_string(int(ui::kWindowFont.pointSize * 96 / 72)) + "px " +
+            ";background:" + cssColour(ui::kWindowColour) +
+            ";font:" + std::to_string(int(ui::kWindowFont.pointSize * 96 / 72)) + "px " +
             families(ui::kWindowFont) + "}\n";
     // The computer's options keep their own face, whose text never shows.
     page += ".r{font-family:" + families(ui::kRadioFont) + "}\n";
@@ -133,11 +133,10 @@ std::string control(const PageWindow& window, std::size_t row)
     case Control::Radio: {
         const bool radio = entry.control == Control::Radio;
         return std::string("<label class=\"o p") + (radio ? " r" : "") + "\"" + at +
-               "><input type=\"radio\" class=\"x\" name=\"" +
-               std::string(ui::controlName(entry.control)) + "\"" +
-               (window.selected(row) ? " checked" : "") +
+               "><input type=\"radio\" name=\"" + std::string(ui::controlName(entry.control)) +
+               "\"" + (window.selected(row) ? " checked" : "") +
                (entry.start == ui::Start::Disabled ? " disabled" : "") + readerAttributes(row) +
-               "><span class=\"x\">" + caption + "</span></label>\n";
+               "><span>" + caption + "</span></label>\n";
     }
     case Control::Rezul:
         return "<input type=\"text\" class=\"t p\" spellcheck=\"false\" autocomplete=\"off\"" + at +

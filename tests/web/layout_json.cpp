@@ -48,10 +48,11 @@ int main()
                     ui::toPixels(r.height, 96), quoted(c.caption).c_str(),
                     quoted(c.spokenName.empty() ? c.caption : c.spokenName).c_str(),
                     quoted(c.description).c_str(), c.tabIndex,
-                    c.colour ? ("[" + std::to_string(c.colour->r) + "," + std::to_string(c.colour->g) +
-                                "," + std::to_string(c.colour->b) + "]")
-                                   .c_str()
-                             : "null");
+                    c.colour
+                        ? ("[" + std::to_string(c.colour->r) + "," + std::to_string(c.colour->g) +
+                           "," + std::to_string(c.colour->b) + "]")
+                              .c_str()
+                        : "null");
     }
     std::printf("]}\n");
     return 0;

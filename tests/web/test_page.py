@@ -28,11 +28,8 @@ except ImportError as missing:
     print(f"skipped: {missing}")
     sys.exit(77)
 
-FOLDER = os.path.abspath(sys.argv[1])
-LAYOUT = json.loads(subprocess.run(sys.argv[2:], check=True, capture_output=True,
-                                   text=True).stdout)
-ROWS = LAYOUT["controls"]
-WINDOW = tuple(LAYOUT["window"])
+# The layout table, as main() reads it.
+LAYOUT, ROWS, WINDOW = {}, [], ()
 IDLE, PICK, PRESSED = (128, 255, 128), (192, 64, 0), (255, 192, 128)
 failures = []
 
@@ -113,8 +110,10 @@ class Page:
                        % element_id(name, index))
 
     def history(self):
-        return self.js("const s = document.querySelector('select');"
-                       "return [Array.from(s.options, o => o.text), s.selectedIndex];")
+        """The lines as they show, no-break spaces read as blanks, and the selected one."""
+        lines, selected = self.js("const s = document.querySelector('select');"
+                                  "return [Array.from(s.options, o => o.text), s.selectedIndex];")
+        return [[line.replace("\xa0", " ") for line in lines], selected]
 
     def said(self):
         return self.js("return document.getElementById('say').textContent")
@@ -193,10 +192,14 @@ def many_rounds_keep_the_newest_line_in_view(page):
     lines, selected = page.history()
     check(len(lines) == 13 and selected == 12, f"13 lines, the last selected: {selected}")
     shown = page.js("const s = document.querySelector('select');"
-                    "const o = s.options[s.selectedIndex].getBoundingClientRect();"
-                    "const b = s.getBoundingClientRect();"
-                    "return o.top >= b.top && o.bottom <= b.bottom;")
-    check(shown, "the newest line is in view")
+                    "const box = s.getBoundingClientRect();"
+                    "const seen = (o) => { const r = o.getBoundingClientRect();"
+                    "  return r.height > 0 && r.top >= box.top && r.bottom <= box.bottom; };"
+                    "return [seen(s.options[0]), seen(s.options[s.selectedIndex])];")
+    check(shown == [False, True], f"the newest line in view, the first scrolled away: {shown}")
+    # Every blank of the line shows: a list box would show a run of blanks as one.
+    check(page.history()[0][0] == "Компютър: Хартия      : Играч: Камък    ",
+          f"the first line: {page.history()[0][0]!r}")
     page.click("Nachalo", 1)
     check(page.history() == [[], -1], "Изчисти empties the history")
     check([page.value("Rezul", 0), page.value("Rezul", 1)] == ["0", "0"], "Изчисти zeroes")
@@ -328,9 +331,14 @@ def browser():
 
 
 def main():
+    global LAYOUT, ROWS, WINDOW
+    folder = os.path.abspath(sys.argv[1])
+    LAYOUT = json.loads(subprocess.run(sys.argv[2:], check=True, capture_output=True,
+                                       text=True).stdout)
+    ROWS, WINDOW = LAYOUT["controls"], tuple(LAYOUT["window"])
     driver = browser()
     try:
-        with served(FOLDER) as url:
+        with served(folder) as url:
             for test in (rectangles, faces_at_start, a_round_by_mouse,
                          many_rounds_keep_the_newest_line_in_view, typed_scores, reader_tree,
                          schemes):
@@ -340,7 +348,7 @@ def main():
             print("-- keyboard_alone")
             keyboard_alone(Page(driver, url))
         print("-- opened_from_the_disk")
-        page = Page(driver, "file://" + FOLDER + "/index.html")
+        page = Page(driver, "file://" + folder + "/index.html")
         page.keys(Keys.SPACE)
         check(len(page.history()[0]) == 1, "the page from file:// plays")
     finally:
