@@ -138,6 +138,12 @@ inline constexpr std::array<ControlEntry, 19> kControls{{
 }};
 // clang-format on
 
+// What a screen reader calls the control.
+constexpr std::string_view spokenNameOf(const ControlEntry& entry)
+{
+    return entry.spokenName.empty() ? entry.caption : entry.spokenName;
+}
+
 // The table's shape, which the code that builds the controls relies on: each
 // control once, with an index within its array; frames before their options;
 // every tab index used once; a start state only for option buttons.

@@ -42,11 +42,6 @@ std::string families(const ui::FontEntry& font)
 // CSS pixels at 96 dpi, where 15 twips are one.
 std::string px(int twips) { return std::to_string(ui::toPixels(twips, 96)) + "px"; }
 
-std::string_view spokenName(const ControlEntry& entry)
-{
-    return entry.spokenName.empty() ? entry.caption : entry.spokenName;
-}
-
 std::string id(std::size_t row) { return "c" + std::to_string(row); }
 
 // The element's own style: place, size, and a painted face's colours.
@@ -113,7 +108,7 @@ void writeStyle(std::string& page, const PageWindow& window)
 std::string readerAttributes(std::size_t row)
 {
     const ControlEntry& entry = kControls[row];
-    std::string out = " aria-label=\"" + escaped(spokenName(entry)) + "\"";
+    std::string out = " aria-label=\"" + escaped(ui::spokenNameOf(entry)) + "\"";
     if (!entry.description.empty())
         out += " aria-describedby=\"d" + std::to_string(row) + "\"";
     return out;

@@ -90,9 +90,8 @@ LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
 // when the game has something to say.
 void nameForScreenReaders(HWND control, const ui::ControlEntry& entry)
 {
-    const std::string_view name = entry.spokenName.empty() ? entry.caption : entry.spokenName;
-    win32gui::nameForScreenReaders(control, toWide(name), toWide(entry.description),
-                                   kindOf(entry.control).role);
+    win32gui::nameForScreenReaders(control, toWide(ui::spokenNameOf(entry)),
+                                   toWide(entry.description), kindOf(entry.control).role);
 }
 
 // Where the system could make no font of the design's, its own.

@@ -46,8 +46,7 @@ int main()
                     row ? "," : "", row, quoted(ui::controlName(c.control)).c_str(), c.index,
                     ui::toPixels(r.left, 96), ui::toPixels(r.top, 96), ui::toPixels(r.width, 96),
                     ui::toPixels(r.height, 96), quoted(c.caption).c_str(),
-                    quoted(c.spokenName.empty() ? c.caption : c.spokenName).c_str(),
-                    quoted(c.description).c_str(), c.tabIndex,
+                    quoted(ui::spokenNameOf(c)).c_str(), quoted(c.description).c_str(), c.tabIndex,
                     c.colour
                         ? ("[" + std::to_string(c.colour->r) + "," + std::to_string(c.colour->g) +
                            "," + std::to_string(c.colour->b) + "]")
