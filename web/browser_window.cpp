@@ -16,6 +16,17 @@ EM_JS(void, morveta_attach, (), {
     page.options = (row) => page.row(row).querySelector('input');
     page.history = document.querySelector('select');
     page.say = document.getElementById('say');
+    // Each painted control's face class ("k" and six hex digits); those the page has rules for.
+    page.faces = [];
+    page.styled = new Set();
+    document.querySelectorAll('[id^=c]').forEach((control) => {
+        const face = Array.from(control.classList).find((name) => name.length === 7 && name[0] === 'k');
+        if (face) {
+            page.faces[Number(control.id.slice(1))] = face;
+            page.styled.add(face);
+        }
+    });
+    page.sheet = document.querySelector('style').sheet;
     document.querySelectorAll('button').forEach((button) => {
         const row = Number(button.id.slice(1));
         button.addEventListener('click', () => _morveta_click(row));
@@ -31,11 +42,19 @@ EM_JS(void, morveta_attach, (), {
     }, true);
 });
 
-EM_JS(void, morveta_show_face, (int row, const char* face, const char* ink, const char* inkDark), {
-    const style = Module.morvetaPage.row(row).style;
-    style.setProperty('--face', UTF8ToString(face));
-    style.setProperty('--ink', UTF8ToString(ink));
-    style.setProperty('--ink-dark', UTF8ToString(inkDark));
+// Swaps the control's face class; a class seen for the first time gets its
+// rules (one a line) first.
+EM_JS(void, morveta_show_face, (int row, const char* face, const char* rules), {
+    const page = Module.morvetaPage;
+    const name = UTF8ToString(face);
+    if (!page.styled.has(name)) {
+        page.styled.add(name);
+        for (const rule of UTF8ToString(rules).split('\n'))
+            if (rule)
+                page.sheet.insertRule(rule, page.sheet.cssRules.length);
+    }
+    page.row(row).classList.replace(page.faces[row], name);
+    page.faces[row] = name;
 });
 
 EM_JS(void, morveta_show_selected, (int row, int selected), {
@@ -134,8 +153,7 @@ void BrowserWindow::tick()
 
 void BrowserWindow::showFace(std::size_t row)
 {
-    morveta_show_face(int(row), cssColour(face(row)).c_str(), inkOn(face(row), false).c_str(),
-                      inkOn(face(row), true).c_str());
+    morveta_show_face(int(row), faceClass(face(row)).c_str(), faceRules(face(row)).c_str());
 }
 
 void BrowserWindow::showSelected(std::size_t row)

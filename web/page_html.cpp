@@ -2,8 +2,10 @@
 
 #include "contrast.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <vector>
 
 namespace web {
 
@@ -44,19 +46,34 @@ std::string px(int twips) { return std::to_string(ui::toPixels(twips, 96)) + "px
 
 std::string id(std::size_t row) { return "c" + std::to_string(row); }
 
-// The element's own style: place, size, and a painted face's colours.
-std::string placeRule(const PageWindow& window, std::size_t row)
+// "#rrggbb".
+std::string cssColour(ui::Rgb colour)
 {
-    const ControlEntry& entry = kControls[row];
-    std::string rule = "#" + id(row) + "{left:" + px(entry.rect.left) +
-                       ";top:" + px(entry.rect.top) + ";width:" + px(entry.rect.width) +
-                       ";height:" + px(entry.rect.height);
-    if (entry.face == ui::Face::Painted) {
-        const ui::Rgb face = window.face(row);
-        rule += ";--face:" + cssColour(face) + ";--ink:" + inkOn(face, false) +
-                ";--ink-dark:" + inkOn(face, true);
-    }
-    return rule + "}\n";
+    std::array<char, 8> text{};
+    std::snprintf(text.data(), text.size(), "#%02x%02x%02x", colour.r, colour.g, colour.b);
+    return text.data();
+}
+
+// The text colour on a face where the page's own text colour is black (light
+// scheme) or white (dark scheme): that colour where it stands out at 3:1,
+// otherwise whichever of black and white stands out more.
+ui::Rgb inkOn(ui::Rgb face, bool dark)
+{
+    return ui::textColourOn(face, dark ? ui::Rgb{255, 255, 255} : ui::Rgb{0, 0, 0});
+}
+
+// The element's place and size.
+std::string placeRule(std::size_t row)
+{
+    const ui::Twips& r = kControls[row].rect;
+    return "#" + id(row) + "{left:" + px(r.left) + ";top:" + px(r.top) + ";width:" + px(r.width) +
+           ";height:" + px(r.height) + "}\n";
+}
+
+// A painted control's classes: its kind's and its face's.
+std::string painted(std::string_view kind, const PageWindow& window, std::size_t row)
+{
+    return " class=\"" + std::string(kind) + " " + faceClass(window.face(row)) + "\"";
 }
 
 // The rules common to every page: kinds of control, schemes, focus.
@@ -65,13 +82,11 @@ body{margin:0}
 #w{position:relative;overflow:hidden;forced-color-adjust:none;-webkit-user-select:none;user-select:none}
 #w *{box-sizing:border-box;margin:0;padding:0;font:inherit}
 #w>*,.f>*{position:absolute}
-.p{background:var(--face);color:var(--ink)}
-@media (prefers-color-scheme:dark){.p{color:var(--ink-dark)}}
-@media (forced-colors:active){.p{color:var(--ink)}}
 .l{display:flex;align-items:center;justify-content:center;white-space:pre}
 .f{overflow:hidden;border:0}
 .o{display:flex;align-items:center;white-space:pre;line-height:normal}
-.o input{appearance:none;flex:none;width:13px;height:13px;margin:0 2px 0 2px;border-radius:50%;border:1px solid #404040;background:#fff}
+.o span{flex:1;align-self:stretch;display:flex;align-items:center}
+.o input{appearance:none;outline:0;flex:none;width:13px;height:13px;margin:0 2px 0 2px;border-radius:50%;border:1px solid #404040;background:#fff}
 .o input:checked{background:#000;box-shadow:inset 0 0 0 3px #fff}
 .o input:disabled{border-color:#808080}
 .o input:disabled:checked{background:#808080}
@@ -80,10 +95,8 @@ body{margin:0}
 .t{border:2px solid;border-color:#808080 #fff #fff #808080;text-align:center;outline:0}
 .s{border:2px solid;border-color:#808080 #fff #fff #808080;background:Canvas;color:CanvasText;outline:0}
 textarea.s{padding:0 2px;resize:none;overflow-y:scroll;white-space:pre-wrap;-webkit-user-select:text;user-select:text}
-.b:focus-visible,.o:has(input:focus-visible){outline:2px solid var(--ink);outline-offset:-6px}
-@media (prefers-color-scheme:dark){.b:focus-visible,.o:has(input:focus-visible){outline-color:var(--ink-dark)}}
-.t:focus{outline:1px solid var(--ink);outline-offset:-4px}
-@media (prefers-color-scheme:dark){.t:focus{outline-color:var(--ink-dark)}}
+.b:focus-visible,.o input:focus-visible+span{outline:2px solid currentColor;outline-offset:-6px}
+.t:focus{outline:1px solid currentColor;outline-offset:-4px}
 .s:focus-visible{outline:1px solid CanvasText;outline-offset:-4px}
 .u{clip-path:inset(50%);width:1px;height:1px;overflow:hidden;white-space:nowrap}
 )css";
@@ -98,8 +111,16 @@ void writeStyle(std::string& page, const PageWindow& window)
             families(ui::kWindowFont) + "}\n";
     // The computer's options keep their own face, whose text never shows.
     page += ".r{font-family:" + families(ui::kRadioFont) + "}\n";
-    for (std::size_t row = 0; row < kControls.size(); ++row)
-        page += placeRule(window, row);
+    std::vector<ui::Rgb> faces;
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        page += placeRule(row);
+        const ui::Rgb face = window.face(row);
+        if (kControls[row].face == ui::Face::Painted &&
+            std::find(faces.begin(), faces.end(), face) == faces.end()) {
+            faces.push_back(face);
+            page += faceRules(face);
+        }
+    }
     page += "</style>\n";
 }
 
@@ -120,25 +141,27 @@ std::string control(const PageWindow& window, std::size_t row)
     const std::string at = " id=\"" + id(row) + "\"";
     const std::string caption = escaped(entry.caption);
     switch (entry.control) {
-    case Control::Label2: return "<div class=\"l p\"" + at + ">" + caption + "</div>\n";
+    case Control::Label2:
+        return "<div" + painted("l", window, row) + at + ">" + caption + "</div>\n";
     case Control::Frame1:
     case Control::Frame2:
         return "<div class=\"f\" role=\"radiogroup\"" + at + readerAttributes(row) + ">\n";
     case Control::Igrach:
     case Control::Radio: {
         const bool radio = entry.control == Control::Radio;
-        return std::string("<label class=\"o p") + (radio ? " r" : "") + "\"" + at +
+        return "<label" + painted(radio ? "o r" : "o", window, row) + at +
                "><input type=\"radio\" name=\"" + std::string(ui::controlName(entry.control)) +
                "\"" + (window.selected(row) ? " checked" : "") +
                (entry.start == ui::Start::Disabled ? " disabled" : "") + readerAttributes(row) +
                "><span>" + caption + "</span></label>\n";
     }
     case Control::Rezul:
-        return "<input type=\"text\" class=\"t p\" spellcheck=\"false\" autocomplete=\"off\"" + at +
-               readerAttributes(row) + " value=\"" + escaped(window.boxText(row)) + "\">\n";
+        return "<input type=\"text\"" + painted("t", window, row) +
+               " spellcheck=\"false\" autocomplete=\"off\"" + at + readerAttributes(row) +
+               " value=\"" + escaped(window.boxText(row)) + "\">\n";
     case Control::Buton:
     case Control::Nachalo:
-        return "<button type=\"button\" class=\"b p\"" + at + readerAttributes(row) +
+        return "<button type=\"button\"" + painted("b", window, row) + at + readerAttributes(row) +
                (row == ui::kTabOrder[0] ? " autofocus" : "") + ">" + caption + "</button>\n";
     case Control::Rezultat:
         return "<select class=\"s\" size=\"4\"" + at + readerAttributes(row) + "></select>\n";
@@ -175,17 +198,14 @@ void writeControls(std::string& page, const PageWindow& window)
 
 } // namespace
 
-std::string cssColour(ui::Rgb colour)
-{
-    std::array<char, 8> text{};
-    std::snprintf(text.data(), text.size(), "#%02x%02x%02x", colour.r, colour.g, colour.b);
-    return text.data();
-}
+std::string faceClass(ui::Rgb face) { return "k" + cssColour(face).substr(1); }
 
-std::string inkOn(ui::Rgb face, bool dark)
+std::string faceRules(ui::Rgb face)
 {
-    const ui::Rgb text = dark ? ui::Rgb{255, 255, 255} : ui::Rgb{0, 0, 0};
-    return cssColour(ui::textColourOn(face, text));
+    const std::string selector = "." + faceClass(face);
+    return selector + "{background:" + cssColour(face) + ";color:" + cssColour(inkOn(face, false)) +
+           "}\n@media (prefers-color-scheme:dark){" + selector +
+           "{color:" + cssColour(inkOn(face, true)) + "}}\n";
 }
 
 std::string pageHtml(const PageWindow& window, std::string_view script)

@@ -11,13 +11,11 @@
 
 namespace web {
 
-// "#rrggbb".
-std::string cssColour(ui::Rgb colour);
-// The text colour on a face where the page's own text colour is black (light
-// scheme) or white (dark scheme): that colour where it stands out at 3:1,
-// otherwise whichever of black and white stands out more. Forced colours
-// (high contrast) use the light scheme's.
-std::string inkOn(ui::Rgb face, bool dark);
+// The class that paints a face, "k" and the colour's hex digits: "k80ff80".
+std::string faceClass(ui::Rgb face);
+// The class's rules, one a line: the face's colour and text readable on it
+// in the light and the dark scheme (which forced colours keep).
+std::string faceRules(ui::Rgb face);
 
 // The whole page; script is the game's script file, loaded once the page shows.
 std::string pageHtml(const PageWindow& window, std::string_view script);
