@@ -59,7 +59,7 @@ MORVETA_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev libfontconfig-dev 
 # package validators, what the AT-SPI and screen-reader tests run on, and the Windows cross
 # compiler, Wine and NSIS for the Windows program.
 MORVETA_CHECK_PACKAGES=(doctest-dev weston fonts-dejavu-core locales
-    clang-tidy clang-format cppcheck clang-14 libclang-rt-14-dev
+    clang-tidy clang-format cppcheck clang libclang-rt-dev
     desktop-file-utils appstream dpkg-dev file lintian man-db git binutils-mingw-w64-x86-64
     xvfb xauth dbus at-spi2-core python3-pyatspi xdotool orca speech-dispatcher
     g++-mingw-w64-x86-64-posix wine64 nsis)
