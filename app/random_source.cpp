@@ -13,8 +13,9 @@ void ClockRandom::restart()
         std::random_device device;
         entropy[0] = device();
         entropy[1] = device();
-    } catch (const std::exception&) {
-        // No entropy source: the clock alone still differs from run to run.
+    } catch (const std::exception&) { // NOLINT(bugprone-empty-catch)
+        // No entropy source: the clock alone still differs from run to run,
+        // and whatever the device gave before it failed is kept.
     }
     std::seed_seq sequence{static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(now >> 32),
                            entropy[0], entropy[1]};

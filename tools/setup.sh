@@ -1,6 +1,6 @@
 # Sourced by ./play and ./check: makes sure what the build needs is installed.
-# On Debian and Ubuntu it installs what is missing with apt-get (through sudo
-# when not root) and installs nothing when all is present.
+# Where apt-get is (tested on Debian 12 and 13) it installs what is missing
+# (through sudo when not root) and installs nothing when all is present.
 
 morveta_need() {
     local missing=()
@@ -32,12 +32,15 @@ morveta_need() {
         cat >&2 <<'MSG'
 This system has no apt-get. Please install CMake 3.21 or newer, a C++20 compiler,
 Qt 6.3 or newer (Widgets; Test for the tests) with its translations and, on
-Linux, its Wayland plugin, fontconfig and Wayland's client library, and a serif
-face metric-compatible with Times New Roman, for example:
+Linux, its Wayland plugin, fontconfig, Wayland's client library, wayland-scanner
+and the Wayland protocols, and a serif
+face metric-compatible with Times New Roman. Only Debian 12 and 13 are tested;
+these names are a starting point, untried:
   Fedora:  sudo dnf install cmake gcc-c++ qt6-qtbase-devel qt6-qttranslations qt6-qtwayland
-               fontconfig-devel wayland-devel liberation-serif-fonts liberation-sans-fonts
+               fontconfig-devel wayland-devel wayland-protocols-devel liberation-serif-fonts
+               liberation-sans-fonts
   Arch:    sudo pacman -S cmake gcc qt6-base qt6-translations qt6-wayland fontconfig wayland
-               ttf-liberation
+               wayland-protocols ttf-liberation
   macOS:   brew install cmake qt       (the system has Times New Roman; no Wayland there)
 then run this command again.
 MSG
@@ -49,11 +52,11 @@ MSG
 # How many compilers and tests run at once: one a core.
 MORVETA_JOBS=$(nproc 2>/dev/null || echo 2)
 
-# What building and playing the game need: the compiler and Qt, fontconfig and
-# Wayland's client library, the design's faces, Qt's Bulgarian texts and its
-# Wayland plugin.
-MORVETA_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev libfontconfig-dev libwayland-dev
-    fonts-liberation qt6-translations-l10n qt6-wayland)
+# What building and playing the game need: the compilers and Qt, fontconfig,
+# Wayland's client library and its protocols, the design's faces, Qt's
+# Bulgarian texts and its Wayland plugin.
+MORVETA_BUILD_PACKAGES=(cmake make gcc g++ qt6-base-dev libgl-dev libfontconfig-dev libwayland-dev
+    libwayland-bin wayland-protocols fonts-liberation qt6-translations-l10n qt6-wayland)
 # What the tests and ./check add: doctest, the compositor and the stand-in
 # face some tests run with, the static checkers, the fuzzing compiler, the
 # package validators, what the AT-SPI and screen-reader tests run on, and the Windows cross

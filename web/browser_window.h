@@ -7,6 +7,8 @@
 #include "page_window.h"
 #include "random_source.h"
 
+#include <vector>
+
 namespace web {
 
 class BrowserWindow final : public PageWindow {
@@ -20,7 +22,7 @@ public:
     void tick();
 
 private:
-    void showFace(std::size_t row) override;
+    void showFace(std::size_t row, ui::Rgb was) override;
     void showSelected(std::size_t row) override;
     void showText(std::size_t row) override;
     void showLine(std::string_view utf8) override;
@@ -30,7 +32,12 @@ private:
     void say(std::string_view utf8) override;
     std::string typedText(std::size_t row) const override;
 
+    // Whether the page has rules for a face class.
+    bool styled(ui::Rgb face) const;
+
     app::ClockRandom random_;
+    std::vector<ui::Rgb> styled_;
+    bool loaded_ = false;
     Morveta handlers_;
 };
 

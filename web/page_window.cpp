@@ -32,8 +32,9 @@ void PageWindow::setBackColor(app::ControlId control, ui::Rgb colour)
     const std::size_t row = ui::positionOf(control.control, control.index);
     if (row == kRows || kControls[row].face != ui::Face::Painted || faces_[row] == colour)
         return;
+    const ui::Rgb was = faces_[row];
     faces_[row] = colour;
-    showFace(row);
+    showFace(row, was);
 }
 
 void PageWindow::setValue(app::ControlId option, bool selected)

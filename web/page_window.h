@@ -45,7 +45,8 @@ public:
 
 protected:
     // What the browser is told of each change that shows; nothing here.
-    virtual void showFace(std::size_t /*row*/) {}
+    // A painted row's face changed from `was` to face(row).
+    virtual void showFace(std::size_t /*row*/, ui::Rgb /*was*/) {}
     virtual void showSelected(std::size_t /*row*/) {}
     virtual void showText(std::size_t /*row*/) {}
     virtual void showLine(std::string_view /*utf8*/) {}

@@ -1,5 +1,7 @@
 #include "accessible.h"
 
+#include "module.h"
+
 #include <objbase.h>
 #include <oleacc.h>
 
@@ -17,11 +19,14 @@ constexpr GUID kIDispatch{0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0
 constexpr GUID kIAccessible{0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0, 0xAA, 0, 0x38, 0x9B, 0x71}};
 constexpr GUID kIOleWindow{0x00000114, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
-// oleacc.dll and oleaut32.dll, looked up on first use.
+// oleacc.dll and oleaut32.dll, loaded on first use and kept for the rest of
+// the run: the objects handed to readers call into them until the end.
 struct Oleacc {
     using CreateStd = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
     using Lresult = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
     using AllocString = BSTR(WINAPI*)(const OLECHAR*);
+    HMODULE acc = nullptr;
+    HMODULE aut = nullptr;
     CreateStd createStd = nullptr;
     Lresult lresult = nullptr;
     AllocString allocString = nullptr;
@@ -30,16 +35,11 @@ struct Oleacc {
     {
         static const Oleacc loaded = [] {
             Oleacc o;
-            const HMODULE acc = LoadLibraryW(L"oleacc.dll");
-            const HMODULE aut = LoadLibraryW(L"oleaut32.dll");
-            if (acc && aut) {
-                o.createStd = reinterpret_cast<CreateStd>(
-                    reinterpret_cast<void*>(GetProcAddress(acc, "CreateStdAccessibleObject")));
-                o.lresult = reinterpret_cast<Lresult>(
-                    reinterpret_cast<void*>(GetProcAddress(acc, "LresultFromObject")));
-                o.allocString = reinterpret_cast<AllocString>(
-                    reinterpret_cast<void*>(GetProcAddress(aut, "SysAllocString")));
-            }
+            o.acc = LoadLibraryW(L"oleacc.dll");
+            o.aut = LoadLibraryW(L"oleaut32.dll");
+            o.createStd = procedureOf<CreateStd>(o.acc, "CreateStdAccessibleObject");
+            o.lresult = procedureOf<Lresult>(o.acc, "LresultFromObject");
+            o.allocString = procedureOf<AllocString>(o.aut, "SysAllocString");
             return o;
         }();
         return loaded;

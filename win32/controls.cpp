@@ -2,6 +2,7 @@
 
 #include "accessible.h"
 #include "contrast.h"
+#include "module.h"
 #include "text.h"
 #include "text_box.h"
 
@@ -33,9 +34,7 @@ Rgb fromColorRef(COLORREF c) { return {GetRValue(c), GetGValue(c), GetBValue(c)}
 // the program at the system's DPI.
 template <typename Function> Function user32(const char* name)
 {
-    const HMODULE module = GetModuleHandleW(L"user32.dll");
-    const FARPROC found = module ? GetProcAddress(module, name) : nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(found));
+    return procedureOf<Function>(GetModuleHandleW(L"user32.dll"), name);
 }
 
 int systemDpi()
@@ -146,8 +145,9 @@ bool ControlWindows::create(HWND window, HINSTANCE instance)
         const ui::ControlEntry& entry = kControls[row];
         if (entry.face != ui::Face::Painted)
             continue;
-        faces_[row].colour = entry.colour.value_or(fromColorRef(GetSysColor(COLOR_WINDOW)));
-        faces_[row].brush.reset(CreateSolidBrush(toColorRef(*faces_[row].colour)));
+        const Rgb colour = entry.colour.value_or(fromColorRef(GetSysColor(COLOR_WINDOW)));
+        faces_[row].colour = colour;
+        faces_[row].brush.reset(CreateSolidBrush(toColorRef(colour)));
         if (!faces_[row].brush)
             return false;
     }
@@ -227,7 +227,7 @@ std::optional<Rgb> ControlWindows::faceColour(std::size_t row) const
 
 void ControlWindows::paintFace(std::size_t row, Rgb colour)
 {
-    if (row >= faces_.size() || !faces_[row].colour || *faces_[row].colour == colour)
+    if (row >= faces_.size() || !faces_[row].colour || faces_[row].colour == colour)
         return;
     Brush brush(CreateSolidBrush(toColorRef(colour)));
     if (!brush)

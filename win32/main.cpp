@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -18,6 +19,13 @@ void reportStartFailure(DWORD error)
 }
 
 } // namespace
+
+// An uncaught exception ends the program at once. GCC's own handler would
+// first print the exception's demangled type on a console that a windowed
+// program has not, and brings the demangler in: a sixth of the program.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+} // namespace __gnu_cxx
 
 // Named as windows.h declares it; the game takes no command line.
 int WINAPI wWinMain(HINSTANCE hInstance, [[maybe_unused]] HINSTANCE hPrevInstance,

@@ -10,26 +10,27 @@ namespace win32gui {
 // the system does; texts beyond INT_MAX units are cut there.
 std::wstring toWide(std::string_view utf8)
 {
-    const int size = int(utf8.size() < std::size_t(INT_MAX) ? utf8.size() : std::size_t(INT_MAX));
-    if (size == 0)
+    utf8 = utf8.substr(0, std::size_t(INT_MAX));
+    if (utf8.empty())
         return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
     std::wstring wide(std::size_t(length > 0 ? length : 0), L'\0');
     if (length > 0)
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(), length);
     return wide;
 }
 
 std::string toUtf8(std::wstring_view wide)
 {
-    const int size = int(wide.size() < std::size_t(INT_MAX) ? wide.size() : std::size_t(INT_MAX));
-    if (size == 0)
+    wide = wide.substr(0, std::size_t(INT_MAX));
+    if (wide.empty())
         return {};
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0,
+                                           nullptr, nullptr);
     std::string utf8(std::size_t(length > 0 ? length : 0), '\0');
     if (length > 0)
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), utf8.data(), length, nullptr,
+                            nullptr);
     return utf8;
 }
 

@@ -26,6 +26,21 @@ template <typename T = QWidget> T* control(const QWidget& window, const QString&
     return w;
 }
 
+// Let events run until `condition` holds, for at most five seconds, then
+// check it (WAIT_COMPARE: compare, so that a failure shows both values). As
+// Qt's QTRY_VERIFY and QTRY_COMPARE do, without their expansion, which under
+// Qt 6.8 narrows a long to an int in the test's own code.
+#define WAIT_VERIFY(condition)                                                                     \
+    do {                                                                                           \
+        (void)QTest::qWaitFor([&] { return bool(condition); });                                    \
+        QVERIFY(condition);                                                                        \
+    } while (false)
+#define WAIT_COMPARE(actual, expected)                                                             \
+    do {                                                                                           \
+        (void)QTest::qWaitFor([&] { return (actual) == (expected); });                             \
+        QCOMPARE(actual, expected);                                                                \
+    } while (false)
+
 inline QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
 
 // The design's colours, written out here independently of the layout table.

@@ -47,7 +47,7 @@ void TestTitleBar::barDimsWhileAnotherWindowIsActive()
 {
     QWidget& bar = top->titleBar();
     top->activateWindow();
-    QTRY_VERIFY(bar.isActiveWindow());
+    WAIT_VERIFY(bar.isActiveWindow());
     const QImage active = bar.grab().toImage();
     PaintCounter counter;
     bar.installEventFilter(&counter);
@@ -57,15 +57,15 @@ void TestTitleBar::barDimsWhileAnotherWindowIsActive()
     other.resize(200, 100);
     other.show();
     other.activateWindow();
-    QTRY_VERIFY(!bar.isActiveWindow());
-    QTRY_VERIFY(counter.paints > 0);
+    WAIT_VERIFY(!bar.isActiveWindow());
+    WAIT_VERIFY(counter.paints > 0);
     QVERIFY(bar.grab().toImage() != active);
 
     const int before = counter.paints;
     other.close();
     top->activateWindow();
-    QTRY_VERIFY(bar.isActiveWindow());
-    QTRY_VERIFY(counter.paints > before);
+    WAIT_VERIFY(bar.isActiveWindow());
+    WAIT_VERIFY(counter.paints > before);
     QCOMPARE(bar.grab().toImage(), active);
 }
 

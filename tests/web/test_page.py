@@ -68,7 +68,7 @@ class Page:
                                {"width": 600, "height": 400, "deviceScaleFactor": 1,
                                 "mobile": False})
         driver.get(url)
-        self.wait(lambda: self.js("return !!(window.Module && Module.morvetaPage)"),
+        self.wait(lambda: self.js("return !!(window.MorvetaPage && MorvetaPage.history)"),
                   "the game starts")
 
     def js(self, script, *args):

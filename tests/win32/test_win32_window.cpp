@@ -858,18 +858,24 @@ template <typename Done> void serveUntil(HWND window, Done done)
 }
 
 // A screen reader's side: a thread with an apartment of its own, as a reader's
-// process has, that asks while the window's thread goes on with its messages.
-template <typename Reading> void readOnAnotherThread(HWND window, Reading reading)
+// process has, that asks while the window's thread goes on with its messages,
+// and hands back what `reading` returns. No assertion runs on it: doctest's
+// keep a thread_local stream, and mingw-w64's static runtime frees a thread's
+// thread_local storage before it destroys what lives there, so a stream used
+// on a second thread is written to after it is freed as that thread ends.
+template <typename Reading> auto readOnAnotherThread(HWND window, Reading reading)
 {
     std::atomic<bool> done{false};
+    decltype(reading()) result{};
     std::thread reader([&] {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        reading();
+        result = reading();
         CoUninitialize(); // lets go of its proxies through the window's thread
         done = true;
     });
     serveUntil(window, [&] { return done.load(); });
     reader.join();
+    return result;
 }
 
 VARIANT selfId()
@@ -901,43 +907,79 @@ IAccessible* objectOf(HWND control)
     return acc;
 }
 
+// What a reader learnt of one control through its object.
+struct Heard {
+    bool found = false;
+    std::string name;
+    std::string description;
+    std::string value;
+    HRESULT roleResult = E_FAIL;
+    LONG role = 0;
+    HRESULT windowResult = E_FAIL;
+    HWND window = nullptr;
+};
+
+Heard hear(HWND control)
+{
+    Heard heard;
+    IAccessible* acc = objectOf(control);
+    if (!acc)
+        return heard;
+    const VARIANT self = selfId();
+    heard.found = true;
+    heard.name = readText(acc, &IAccessible::get_accName, self);
+    heard.description = readText(acc, &IAccessible::get_accDescription, self);
+    heard.value = readText(acc, &IAccessible::get_accValue, self);
+    VARIANT role{};
+    heard.roleResult = acc->get_accRole(self, &role);
+    heard.role = role.vt == VT_I4 ? role.lVal : 0;
+    heard.windowResult = WindowFromAccessibleObject(acc, &heard.window);
+    acc->Release();
+    return heard;
+}
+
 TEST_CASE("a screen reader on another thread reads each control's name, role and description")
 {
     // The program as shipped: its start-up alone prepares COM on its thread.
     Game g;
     g.tick(1);
     g.click(Control::Buton, 0); // a line in the history
-    const VARIANT self = selfId();
-    readOnAnotherThread(g.hwnd(), [&] {
-        for (const auto& row : testing_support::kExpectedTexts) {
-            CAPTURE(testing_support::nameOf(row.control, row.index));
-            IAccessible* acc = objectOf(g.at(row.control, row.index));
-            REQUIRE(acc);
-            CHECK(readText(acc, &IAccessible::get_accName, self) == row.name);
-            if (row.description[0] != 0)
-                CHECK(readText(acc, &IAccessible::get_accDescription, self) == row.description);
-            VARIANT role{};
-            CHECK(acc->get_accRole(self, &role) == S_OK);
-            // The frames are groups; the rest have the system's role.
-            switch (row.control) {
-            case Control::Frame1:
-            case Control::Frame2: CHECK(role.lVal == ROLE_SYSTEM_GROUPING); break;
-            case Control::Rezul:
-            case Control::Text1: CHECK(role.lVal == ROLE_SYSTEM_TEXT); break;
-            case Control::Buton:
-            case Control::Nachalo: CHECK(role.lVal == ROLE_SYSTEM_PUSHBUTTON); break;
-            case Control::Igrach:
-            case Control::Radio: CHECK(role.lVal == ROLE_SYSTEM_RADIOBUTTON); break;
-            default: break;
-            }
-            if (row.control == Control::Rezul)
-                CHECK(readText(acc, &IAccessible::get_accValue, self) == g.score(row.index));
-            HWND found = nullptr;
-            CHECK(WindowFromAccessibleObject(acc, &found) == S_OK);
-            CHECK(found == g.at(row.control, row.index));
-            acc->Release();
-        }
+    const auto& rows = testing_support::kExpectedTexts;
+    std::vector<HWND> controls;
+    for (const auto& row : rows)
+        controls.push_back(g.at(row.control, row.index));
+    const std::vector<Heard> heard = readOnAnotherThread(g.hwnd(), [&] {
+        std::vector<Heard> all;
+        for (const HWND control : controls)
+            all.push_back(hear(control));
+        return all;
     });
+    REQUIRE(heard.size() == rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto& row = rows[i];
+        CAPTURE(testing_support::nameOf(row.control, row.index));
+        REQUIRE(heard[i].found);
+        CHECK(heard[i].name == row.name);
+        if (row.description[0] != 0)
+            CHECK(heard[i].description == row.description);
+        CHECK(heard[i].roleResult == S_OK);
+        // The frames are groups; the rest have the system's role.
+        switch (row.control) {
+        case Control::Frame1:
+        case Control::Frame2: CHECK(heard[i].role == ROLE_SYSTEM_GROUPING); break;
+        case Control::Rezul:
+        case Control::Text1: CHECK(heard[i].role == ROLE_SYSTEM_TEXT); break;
+        case Control::Buton:
+        case Control::Nachalo: CHECK(heard[i].role == ROLE_SYSTEM_PUSHBUTTON); break;
+        case Control::Igrach:
+        case Control::Radio: CHECK(heard[i].role == ROLE_SYSTEM_RADIOBUTTON); break;
+        default: break;
+        }
+        if (row.control == Control::Rezul)
+            CHECK(heard[i].value == g.score(row.index));
+        CHECK(heard[i].windowResult == S_OK);
+        CHECK(heard[i].window == controls[i]);
+    }
 }
 
 TEST_CASE("every interface a control's object hands out leads back to that object")

@@ -36,7 +36,7 @@ export XDG_RUNTIME_DIR=$work/run HOME=$work XDG_CONFIG_HOME=$work/config XDG_DAT
 export SPEECHD_ADDRESS=unix_socket:$work/run/speechd.sock
 export QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=0 LANG=C.UTF-8
 unset QT_SCALE_FACTOR QT_LINUX_ACCESSIBILITY_ALWAYS_ON QT_ACCESSIBILITY
-exec dbus-run-session -- xvfb-run -a -s "-screen 0 800x600x24" bash -c '
+dbus-run-session -- xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     work=$1 modules=$2
     /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
     speech-dispatcher -s -t 0 -C "$work/speechd" -m "$modules" \
