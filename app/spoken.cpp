@@ -9,12 +9,11 @@ namespace app::spoken {
 
 namespace {
 
-// A move by its name, the player's history text without its blanks.
-std::string_view moveName(game::MoveIndex m)
+// A move by its name; "?" for what is no move.
+std::string_view nameOf(game::MoveIndex m)
 {
-    std::string_view text = game::playerText(m);
-    text.remove_suffix(text.size() - std::min(text.size(), text.find_last_not_of(' ') + 1));
-    return text.empty() ? "?" : text;
+    const std::string_view name = game::moveName(m);
+    return name.empty() ? "?" : name;
 }
 
 std::string_view outcome(game::MoveIndex computer, game::MoveIndex player)
@@ -31,8 +30,8 @@ std::string roundResult(game::MoveIndex computer, game::MoveIndex player,
 {
     std::string s;
     for (const std::string_view part :
-         {std::string_view("Играч: "), moveName(player), std::string_view(", компютър: "),
-          moveName(computer), std::string_view(". "), outcome(computer, player),
+         {std::string_view("Играч: "), nameOf(player), std::string_view(", компютър: "),
+          nameOf(computer), std::string_view(". "), outcome(computer, player),
           std::string_view(". Играч "), playerScore, std::string_view(", компютър "), computerScore,
           std::string_view(".")})
         s += part;

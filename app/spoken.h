@@ -1,7 +1,7 @@
 #pragma once
 
-// What the game says to a screen reader after each event, in short Bulgarian:
-// every front end delivers these words unchanged on the focused control.
+// What the game says to a screen reader after each event, in short Bulgarian,
+// passed to Window::announce unchanged.
 
 #include "moves.h"
 

@@ -57,10 +57,9 @@ public:
     virtual bool timerEnabled() const = 0;
     virtual void setTimerEnabled(bool enabled) = 0;
 
-    // Tells a screen reader what just happened, on the control that has the
-    // focus (the window's last focused control while it is inactive): the
-    // reader speaks it at once. The control says its own description again
-    // once the focus has left it, so an old message is never heard as new.
+    // Tells a screen reader what just happened: the reader speaks these words
+    // once, now, where the user is, and never again as news. How it reaches
+    // the reader is the front end's own.
     virtual void announce(std::string_view utf8) = 0;
 };
 

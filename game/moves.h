@@ -14,8 +14,17 @@ inline constexpr std::array<MoveIndex, 3> kMoves{MoveIndex::Rock, MoveIndex::Sci
 
 constexpr int toInt(MoveIndex m) { return static_cast<int>(m); }
 
+// The moves' names, as the buttons show them.
+inline constexpr std::array<std::string_view, 3> kMoveNames{"Камък", "Ножица", "Хартия"};
+
 // True for the three real moves; anything else scores nobody and has no text.
 constexpr bool isMove(MoveIndex m) { return toInt(m) >= 0 && toInt(m) <= 2; }
+
+// A move's name; empty for anything but a real move.
+constexpr std::string_view moveName(MoveIndex m)
+{
+    return isMove(m) ? kMoveNames[std::size_t(toInt(m))] : std::string_view();
+}
 
 // Move m beats move (m + 1) mod 3: rock > scissors > paper > rock.
 constexpr bool beats(MoveIndex a, MoveIndex b)

@@ -312,7 +312,7 @@ void setUpWindow(QWidget& window, const QStringList& installed)
     bool fallback = false;
     const QFont windowFont = fontFor(ui::kWindowFont, installed, &fallback);
     window.setFont(fallback ? fitCaptions(windowFont, window) : windowFont);
-    window.setWindowTitle(toQString(ui::kWebAddress) + toQString(ui::kCaptionTail));
+    window.setWindowTitle(toQString(ui::kCaption));
     window.setAutoFillBackground(true);
     setBackColor(window, ui::kWindowColour);
 }

@@ -36,6 +36,7 @@ public:
     void selectLine(std::int64_t index) override;
     bool timerEnabled() const override;
     void setTimerEnabled(bool enabled) override;
+    // Through the focused control's accessible description (Announcer).
     void announce(std::string_view utf8) override;
 
 protected:

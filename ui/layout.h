@@ -3,6 +3,7 @@
 // The window's design: every control's geometry (in twips), caption, colour
 // and tab index, in one table, plus the window's own properties.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -209,6 +210,14 @@ inline constexpr std::array<std::size_t, kControls.size()> kTabOrder = rowsByTab
 inline constexpr Twips kClientArea{0, 0, 7830, 5310};
 inline constexpr std::string_view kWebAddress = "www.morveta.example";
 inline constexpr std::string_view kCaptionTail = "    камък >  ножица > хартия > камък";
+// The window's caption: the address, then the words.
+inline constexpr auto kCaptionText = [] {
+    std::array<char, kWebAddress.size() + kCaptionTail.size()> text{};
+    std::copy(kCaptionTail.begin(), kCaptionTail.end(),
+              std::copy(kWebAddress.begin(), kWebAddress.end(), text.begin()));
+    return text;
+}();
+inline constexpr std::string_view kCaption{kCaptionText.data(), kCaptionText.size()};
 inline constexpr int kTimerIntervalMs = 100;
 // The desktop entry, metainfo and theme icon are named after it.
 inline constexpr std::string_view kAppId = MORVETA_APP_ID;

@@ -30,7 +30,7 @@ BrowserWindow* page = nullptr;
 
 } // namespace
 
-BrowserWindow::BrowserWindow() : handlers_(*this, random_)
+BrowserWindow::BrowserWindow(app::RandomSource& random) : handlers_(*this, random)
 {
     page = this;
     morveta_attach();

@@ -15,7 +15,8 @@ class BrowserWindow final : public PageWindow {
 public:
     // Finds the page's controls, wires their events and runs Form_Load; the
     // page must show the state a fresh PageWindow holds after Form_Load.
-    BrowserWindow();
+    // The computer picks with `random`, which outlives the window.
+    explicit BrowserWindow(app::RandomSource& random);
 
     // The page's events: a click on the control in the row, a timer tick.
     void click(std::size_t row);
@@ -35,7 +36,6 @@ private:
     // Whether the page has rules for a face class.
     bool styled(ui::Rgb face) const;
 
-    app::ClockRandom random_;
     std::vector<ui::Rgb> styled_;
     bool loaded_ = false;
     Morveta handlers_;

@@ -5,6 +5,7 @@
 #include "random_source.h"
 
 #include <cstdio>
+#include <exception>
 #include <string>
 
 namespace {
@@ -18,17 +19,10 @@ bool writeFile(const std::string& path, const void* data, std::size_t size)
     return std::fclose(file) == 0 && written;
 }
 
-} // namespace
-
 // Writes the page into the folder given: index.html, showing the window as
 // it stands once start-up has run, and its icon, morveta.ico.
-int main(int argc, char** argv)
+int makePage(const std::string& folder)
 {
-    if (argc != 2) {
-        std::fputs("usage: morveta_make_page FOLDER\n", stderr);
-        return 2;
-    }
-    const std::string folder = argv[1];
     web::PageWindow window;
     app::ClockRandom random;
     Morveta handlers(window, random);
@@ -41,4 +35,21 @@ int main(int argc, char** argv)
         return 1;
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fputs("usage: morveta_make_page FOLDER\n", stderr);
+        return 2;
+    }
+    try {
+        return makePage(argv[1]);
+    } catch (const std::exception& failure) {
+        // Out of memory, in practice: the build stops with the reason.
+        std::fprintf(stderr, "morveta_make_page: %s\n", failure.what());
+        return 1;
+    }
 }

@@ -212,7 +212,7 @@ std::string pageHtml(const PageWindow& window, std::string_view script)
 {
     std::string page = "<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
                        "<meta name=\"viewport\" content=\"width=device-width\">\n<title>";
-    page += escaped(std::string(ui::kWebAddress) + std::string(ui::kCaptionTail));
+    page += escaped(ui::kCaption);
     page += "</title>\n<link rel=\"icon\" href=\"morveta.ico\">\n";
     writeStyle(page, window);
     page += "</head>\n<body>\n";

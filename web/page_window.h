@@ -34,6 +34,7 @@ public:
     void selectLine(std::int64_t index) override;
     bool timerEnabled() const override { return timer_; }
     void setTimerEnabled(bool enabled) override;
+    // Into the page's polite live region.
     void announce(std::string_view utf8) override;
 
     // What a row shows now: its face (painted rows), whether an option is

@@ -47,7 +47,7 @@ bool MorvetaWindow::create(HINSTANCE instance)
                              loadIcon(instance, SM_CXICON, SM_CYICON),
                              loadIcon(instance, SM_CXSMICON, SM_CYSMICON)))
         return false;
-    const std::wstring caption = toWide(ui::kWebAddress) + toWide(ui::kCaptionTail);
+    const std::wstring caption = toWide(ui::kCaption);
     // Sized by fitClientArea once the controls know the window's DPI.
     if (!CreateWindowExW(0, kWindowClass, caption.c_str(), kWindowStyle, CW_USEDEFAULT,
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,

@@ -52,6 +52,8 @@ public:
     void selectLine(std::int64_t index) override;
     bool timerEnabled() const override { return timerRunning_; }
     void setTimerEnabled(bool enabled) override;
+    // As the focused control's description, told with NotifyWinEvent; the
+    // control says its own again once the focus leaves it.
     void announce(std::string_view utf8) override;
 
 private:

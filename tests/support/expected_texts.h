@@ -1,7 +1,7 @@
 #pragma once
 
 // What each control shows and what a screen reader says of it, written out
-// here independently of the layout table, for the tests of both front ends.
+// here independently of the layout table, for the front ends' tests.
 
 #include "layout.h"
 

@@ -30,9 +30,9 @@ std::string quoted(std::string_view text)
 int main()
 {
     std::printf("{\"title\":%s,\"width\":%d,\"height\":%d,\"window\":[%d,%d,%d],\"controls\":[",
-                quoted(std::string(ui::kWebAddress) + std::string(ui::kCaptionTail)).c_str(),
-                ui::toPixels(ui::kClientArea.width, 96), ui::toPixels(ui::kClientArea.height, 96),
-                ui::kWindowColour.r, ui::kWindowColour.g, ui::kWindowColour.b);
+                quoted(ui::kCaption).c_str(), ui::toPixels(ui::kClientArea.width, 96),
+                ui::toPixels(ui::kClientArea.height, 96), ui::kWindowColour.r, ui::kWindowColour.g,
+                ui::kWindowColour.b);
     for (std::size_t row = 0; row < ui::kControls.size(); ++row) {
         const ui::ControlEntry& c = ui::kControls[row];
         ui::Twips r = c.rect;

@@ -1,0 +1,161 @@
+// The page's window in memory, under node: what it keeps of each change the
+// game makes, and what it tells the browser of it, once and only when
+// something shows differently.
+#include "page_window.h"
+
+#include <doctest/doctest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using app::ControlId;
+using ui::Control;
+
+std::string rgb(ui::Rgb c)
+{
+    return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
+}
+
+// A page window that writes down what the browser would be told.
+class Recording final : public web::PageWindow {
+public:
+    std::vector<std::string> told;
+    std::string typed = "typed";
+
+private:
+    void showFace(std::size_t row, ui::Rgb was) override
+    {
+        told.push_back("face " + std::to_string(row) + " " + rgb(was) + " -> " + rgb(face(row)));
+    }
+    void showSelected(std::size_t row) override
+    {
+        told.push_back("option " + std::to_string(row) + (selected(row) ? " on" : " off"));
+    }
+    void showText(std::size_t row) override
+    {
+        told.push_back("text " + std::to_string(row) + " " + boxText(row));
+    }
+    void showLine(std::string_view utf8) override { told.push_back("line " + std::string(utf8)); }
+    void showCleared() override { told.emplace_back("cleared"); }
+    void showSelectedLine() override
+    {
+        told.push_back("selected line " + std::to_string(selectedLine()));
+    }
+    void showTimer() override { told.push_back(timerEnabled() ? "timer on" : "timer off"); }
+    void say(std::string_view utf8) override { told.push_back("say " + std::string(utf8)); }
+    std::string typedText(std::size_t) const override { return typed; }
+};
+
+constexpr ui::Rgb kRed{255, 0, 0};
+constexpr ui::Rgb kIdle{128, 255, 128}; // the move buttons' colour as the window opens
+
+std::string row(Control control, int index = 0)
+{
+    return std::to_string(ui::positionOf(control, index));
+}
+
+} // namespace
+
+TEST_CASE("the page window tells the browser of each change that shows, and of nothing else")
+{
+    struct Case {
+        const char* change;
+        void (*make)(Recording&);
+        std::vector<std::string> told;
+    };
+    const Case cases[] = {
+        {"a button painted anew",
+         [](Recording& w) {
+             w.setBackColor({Control::Buton, 0}, kRed);
+         },
+         {"face " + row(Control::Buton) + " " + rgb(kIdle) + " -> " + rgb(kRed)}},
+        {"a button painted in the colour it has",
+         [](Recording& w) {
+             w.setBackColor({Control::Buton, 0}, kIdle);
+         },
+         {}},
+        {"a frame, which has no face to paint",
+         [](Recording& w) {
+             w.setBackColor({Control::Frame1, 0}, kRed);
+         },
+         {}},
+        {"a control that is not there",
+         [](Recording& w) {
+             w.setBackColor({Control::Buton, 9}, kRed);
+         },
+         {}},
+        {"the second option chosen: the first is cleared",
+         [](Recording& w) {
+             w.setValue({Control::Igrach, 1}, true);
+         },
+         {"option " + row(Control::Igrach, 0) + " off",
+          "option " + row(Control::Igrach, 1) + " on"}},
+        {"the chosen option chosen again",
+         [](Recording& w) {
+             w.setValue({Control::Igrach, 0}, true);
+         },
+         {}},
+        {"a button is no option",
+         [](Recording& w) {
+             w.setValue({Control::Buton, 0}, true);
+         },
+         {}},
+        {"a score written",
+         [](Recording& w) {
+             w.setText({Control::Rezul, 1}, "12");
+         },
+         {"text " + row(Control::Rezul, 1) + " 12"}},
+        {"a label is no score box",
+         [](Recording& w) {
+             w.setText({Control::Label2, 0}, "x");
+         },
+         {}},
+        {"two lines, the second selected",
+         [](Recording& w) {
+             w.appendLine("a");
+             w.appendLine("b");
+             w.selectLine(1);
+         },
+         {"line a", "line b", "selected line 1"}},
+        {"a line past the end selects none",
+         [](Recording& w) {
+             w.appendLine("a");
+             w.selectLine(1);
+         },
+         {"line a", "selected line -1"}},
+        {"the history cleared", [](Recording& w) { w.clearLines(); }, {"cleared"}},
+        {"the timer stopped, then stopped again",
+         [](Recording& w) {
+             w.setTimerEnabled(false);
+             w.setTimerEnabled(false);
+         },
+         {"timer off"}},
+        {"words for a reader", [](Recording& w) { w.announce("Победа"); }, {"say Победа"}},
+    };
+    for (const Case& c : cases) {
+        CAPTURE(std::string(c.change));
+        Recording window;
+        c.make(window);
+        CHECK(window.told == c.told);
+    }
+}
+
+TEST_CASE("the page window keeps what it was told and reads a score box as typed")
+{
+    Recording window;
+    window.setBackColor({Control::Rezul, 0}, {255, 192, 128});
+    CHECK(window.backColor({Control::Rezul, 0}) == ui::Rgb{255, 192, 128});
+    CHECK(window.backColor({Control::Frame1, 0}) == ui::Rgb{});
+    window.setText({Control::Rezul, 0}, "3");
+    CHECK(window.boxText(ui::positionOf(Control::Rezul, 0)) == "3");
+    // The page's own box holds what the user typed there since.
+    CHECK(window.text({Control::Rezul, 0}) == "typed");
+    CHECK(window.text({Control::Label2, 0}).empty());
+    window.appendLine("a");
+    window.selectLine(0);
+    window.clearLines();
+    CHECK(window.lineCount() == 0);
+    CHECK(window.selectedLine() == -1);
+}
