@@ -3,6 +3,7 @@
 // Helpers for tests that look at the real window as a user would.
 
 #include "controls.h"
+#include "expected_colours.h"
 #include "expected_line.h"
 #include "game_window.h"
 #include "scripted_random.h"
@@ -42,15 +43,16 @@ template <typename T = QWidget> T* control(const QWidget& window, const QString&
     } while (false)
 
 inline QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
+inline QColor rgb(ui::Rgb c) { return QColor(c.r, c.g, c.b); }
 
-// The design's colours, written out here independently of the layout table.
-inline const QColor kIdle = rgb(128, 255, 128);
-inline const QColor kPick = rgb(192, 64, 0);
-inline const QColor kPeach = rgb(255, 192, 128); // labels, the player-first option, a pressed move
-inline const QColor kComputerFirst = rgb(192, 0, 192);
-inline const QColor kWindowBlue = rgb(128, 128, 255);
-inline const QColor kClearRed = rgb(255, 0, 0);
-inline const QColor kNewGreen = rgb(0, 255, 0);
+// The design's colours.
+inline const QColor kIdle = rgb(testing_support::colours::kIdle);
+inline const QColor kPick = rgb(testing_support::colours::kPick);
+inline const QColor kPeach = rgb(testing_support::colours::kPeach);
+inline const QColor kComputerFirst = rgb(testing_support::colours::kComputerFirst);
+inline const QColor kWindowBlue = rgb(testing_support::colours::kWindowBlue);
+inline const QColor kClearRed = rgb(testing_support::colours::kClearRed);
+inline const QColor kNewGreen = rgb(testing_support::colours::kNewGreen);
 
 // A shown window. Its timer ticks only while the test lets events run
 // (qWait and the like), so handlers called in between see a still state.

@@ -1,13 +1,22 @@
 // Prints the layout table as the page must show it, for the browser test:
 // every control's rectangle in CSS pixels within the window (an option's
-// frame added), its kind, names, face and the keyboard's order of stops.
+// frame added), its kind, face and the keyboard's order of stops, and what
+// a screen reader must hear of it, from the tests' own table of texts.
 
+#include "expected_colours.h"
+#include "expected_texts.h"
 #include "layout.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
 namespace {
+
+std::string colour(ui::Rgb c)
+{
+    return "[" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + "]";
+}
 
 std::string quoted(std::string_view text)
 {
@@ -29,7 +38,10 @@ std::string quoted(std::string_view text)
 
 int main()
 {
-    std::printf("{\"title\":%s,\"width\":%d,\"height\":%d,\"window\":[%d,%d,%d],\"controls\":[",
+    namespace colours = testing_support::colours;
+    std::printf("{\"idle\":%s,\"pick\":%s,\"pressed\":%s,", colour(colours::kIdle).c_str(),
+                colour(colours::kPick).c_str(), colour(colours::kPeach).c_str());
+    std::printf("\"title\":%s,\"width\":%d,\"height\":%d,\"window\":[%d,%d,%d],\"controls\":[",
                 quoted(ui::kCaption).c_str(), ui::toPixels(ui::kClientArea.width, 96),
                 ui::toPixels(ui::kClientArea.height, 96), ui::kWindowColour.r, ui::kWindowColour.g,
                 ui::kWindowColour.b);
@@ -41,17 +53,24 @@ int main()
             r.left += f.left;
             r.top += f.top;
         }
-        std::printf("%s{\"row\":%zu,\"name\":%s,\"index\":%d,\"rect\":[%d,%d,%d,%d],\"caption\":%s,"
-                    "\"spoken\":%s,\"description\":%s,\"tab\":%d,\"face\":%s}",
-                    row ? "," : "", row, quoted(ui::controlName(c.control)).c_str(), c.index,
-                    ui::toPixels(r.left, 96), ui::toPixels(r.top, 96), ui::toPixels(r.width, 96),
-                    ui::toPixels(r.height, 96), quoted(c.caption).c_str(),
-                    quoted(ui::spokenNameOf(c)).c_str(), quoted(c.description).c_str(), c.tabIndex,
-                    c.colour
-                        ? ("[" + std::to_string(c.colour->r) + "," + std::to_string(c.colour->g) +
-                           "," + std::to_string(c.colour->b) + "]")
-                              .c_str()
-                        : "null");
+        const auto* expected = std::find_if(
+            testing_support::kExpectedTexts.begin(), testing_support::kExpectedTexts.end(),
+            [&](const auto& e) { return e.control == c.control && e.index == c.index; });
+        if (expected == testing_support::kExpectedTexts.end()) {
+            std::fprintf(stderr, "no expected texts for row %zu\n", row);
+            return 1;
+        }
+        std::printf(
+            "%s{\"row\":%zu,\"name\":%s,\"index\":%d,\"rect\":[%d,%d,%d,%d],\"caption\":%s,"
+            "\"spoken\":%s,\"description\":%s,\"tab\":%d,\"face\":%s}",
+            row ? "," : "", row, quoted(ui::controlName(c.control)).c_str(), c.index,
+            ui::toPixels(r.left, 96), ui::toPixels(r.top, 96), ui::toPixels(r.width, 96),
+            ui::toPixels(r.height, 96), quoted(c.caption).c_str(), quoted(expected->name).c_str(),
+            quoted(expected->description).c_str(), c.tabIndex,
+            c.colour ? ("[" + std::to_string(c.colour->r) + "," + std::to_string(c.colour->g) +
+                        "," + std::to_string(c.colour->b) + "]")
+                           .c_str()
+                     : "null");
     }
     std::printf("]}\n");
     return 0;

@@ -31,7 +31,8 @@ except ImportError as missing:
 
 # The layout table, as main() reads it.
 LAYOUT, ROWS, WINDOW = {}, [], ()
-IDLE, PICK, PRESSED = (128, 255, 128), (192, 64, 0), (255, 192, 128)
+# The design's colours, from the tests' own table (expected_colours.h).
+IDLE, PICK, PRESSED = (), (), ()
 failures = []
 
 
@@ -327,11 +328,12 @@ def browser():
 
 
 def main():
-    global LAYOUT, ROWS, WINDOW
+    global LAYOUT, ROWS, WINDOW, IDLE, PICK, PRESSED
     folder = os.path.abspath(sys.argv[1])
     LAYOUT = json.loads(subprocess.run(sys.argv[2:], check=True, capture_output=True,
                                        text=True).stdout)
     ROWS, WINDOW = LAYOUT["controls"], tuple(LAYOUT["window"])
+    IDLE, PICK, PRESSED = (tuple(LAYOUT[k]) for k in ("idle", "pick", "pressed"))
     driver = browser()
     try:
         with served(folder) as url:

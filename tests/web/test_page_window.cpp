@@ -3,6 +3,8 @@
 // something shows differently.
 #include "page_window.h"
 
+#include "expected_colours.h"
+
 #include <doctest/doctest.h>
 
 #include <string>
@@ -48,8 +50,8 @@ private:
     std::string typedText(std::size_t) const override { return typed; }
 };
 
-constexpr ui::Rgb kRed{255, 0, 0};
-constexpr ui::Rgb kIdle{128, 255, 128}; // the move buttons' colour as the window opens
+constexpr ui::Rgb kRed = testing_support::colours::kClearRed;
+constexpr ui::Rgb kIdle = testing_support::colours::kIdle; // the move buttons as the window opens
 
 std::string row(Control control, int index = 0)
 {
@@ -145,8 +147,8 @@ TEST_CASE("the page window tells the browser of each change that shows, and of n
 TEST_CASE("the page window keeps what it was told and reads a score box as typed")
 {
     Recording window;
-    window.setBackColor({Control::Rezul, 0}, {255, 192, 128});
-    CHECK(window.backColor({Control::Rezul, 0}) == ui::Rgb{255, 192, 128});
+    window.setBackColor({Control::Rezul, 0}, testing_support::colours::kPeach);
+    CHECK(window.backColor({Control::Rezul, 0}) == testing_support::colours::kPeach);
     CHECK(window.backColor({Control::Frame1, 0}) == ui::Rgb{});
     window.setText({Control::Rezul, 0}, "3");
     CHECK(window.boxText(ui::positionOf(Control::Rezul, 0)) == "3");

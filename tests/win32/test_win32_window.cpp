@@ -4,6 +4,7 @@
 // scores, and a long match past 32,767 history lines.
 #include "contrast.h"
 #include "game_window.h"
+#include "expected_colours.h"
 #include "expected_line.h"
 #include "expected_texts.h"
 #include "scripted_random.h"
@@ -30,11 +31,12 @@ using win32gui::MorvetaWindow;
 
 namespace {
 
-constexpr COLORREF kIdle = RGB(128, 255, 128);
-constexpr COLORREF kPick = RGB(192, 64, 0);
-constexpr COLORREF kPeach = RGB(255, 192, 128);
-constexpr COLORREF kComputerFirst = RGB(192, 0, 192);
-constexpr COLORREF kWindowBlue = RGB(128, 128, 255);
+constexpr COLORREF colorRef(ui::Rgb c) { return RGB(c.r, c.g, c.b); }
+constexpr COLORREF kIdle = colorRef(testing_support::colours::kIdle);
+constexpr COLORREF kPick = colorRef(testing_support::colours::kPick);
+constexpr COLORREF kPeach = colorRef(testing_support::colours::kPeach);
+constexpr COLORREF kComputerFirst = colorRef(testing_support::colours::kComputerFirst);
+constexpr COLORREF kWindowBlue = colorRef(testing_support::colours::kWindowBlue);
 // IAccessible's id, written out: the import library's IID_IAccessible is a
 // thunk, not the id.
 constexpr GUID kIAccessible{0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0, 0xAA, 0, 0x38, 0x9B, 0x71}};
