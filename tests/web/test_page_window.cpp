@@ -58,83 +58,68 @@ std::string row(Control control, int index = 0)
     return std::to_string(ui::positionOf(control, index));
 }
 
+// The changes the game makes, one a case.
+void paintButton(Recording& w) { w.setBackColor({Control::Buton, 0}, kRed); }
+void repaintButton(Recording& w) { w.setBackColor({Control::Buton, 0}, kIdle); }
+void paintFrame(Recording& w) { w.setBackColor({Control::Frame1, 0}, kRed); }
+void paintMissing(Recording& w) { w.setBackColor({Control::Buton, 9}, kRed); }
+void chooseSecond(Recording& w) { w.setValue({Control::Igrach, 1}, true); }
+void chooseFirst(Recording& w) { w.setValue({Control::Igrach, 0}, true); }
+void chooseButton(Recording& w) { w.setValue({Control::Buton, 0}, true); }
+void writeScore(Recording& w) { w.setText({Control::Rezul, 1}, "12"); }
+void writeLabel(Recording& w) { w.setText({Control::Label2, 0}, "x"); }
+void clearHistory(Recording& w) { w.clearLines(); }
+void sayWin(Recording& w) { w.announce("Победа"); }
+
+void selectSecondOfTwo(Recording& w)
+{
+    w.appendLine("a");
+    w.appendLine("b");
+    w.selectLine(1);
+}
+
+void selectPastTheEnd(Recording& w)
+{
+    w.appendLine("a");
+    w.selectLine(1);
+}
+
+void stopTimerTwice(Recording& w)
+{
+    w.setTimerEnabled(false);
+    w.setTimerEnabled(false);
+}
+
 } // namespace
 
 TEST_CASE("the page window tells the browser of each change that shows, and of nothing else")
 {
+    using Told = std::vector<std::string>;
     struct Case {
         const char* change;
         void (*make)(Recording&);
-        std::vector<std::string> told;
+        Told told;
     };
+    const std::string button = row(Control::Buton);
     const Case cases[] = {
-        {"a button painted anew",
-         [](Recording& w) {
-             w.setBackColor({Control::Buton, 0}, kRed);
-         },
-         {"face " + row(Control::Buton) + " " + rgb(kIdle) + " -> " + rgb(kRed)}},
-        {"a button painted in the colour it has",
-         [](Recording& w) {
-             w.setBackColor({Control::Buton, 0}, kIdle);
-         },
-         {}},
-        {"a frame, which has no face to paint",
-         [](Recording& w) {
-             w.setBackColor({Control::Frame1, 0}, kRed);
-         },
-         {}},
-        {"a control that is not there",
-         [](Recording& w) {
-             w.setBackColor({Control::Buton, 9}, kRed);
-         },
-         {}},
-        {"the second option chosen: the first is cleared",
-         [](Recording& w) {
-             w.setValue({Control::Igrach, 1}, true);
-         },
-         {"option " + row(Control::Igrach, 0) + " off",
-          "option " + row(Control::Igrach, 1) + " on"}},
-        {"the chosen option chosen again",
-         [](Recording& w) {
-             w.setValue({Control::Igrach, 0}, true);
-         },
-         {}},
-        {"a button is no option",
-         [](Recording& w) {
-             w.setValue({Control::Buton, 0}, true);
-         },
-         {}},
-        {"a score written",
-         [](Recording& w) {
-             w.setText({Control::Rezul, 1}, "12");
-         },
-         {"text " + row(Control::Rezul, 1) + " 12"}},
-        {"a label is no score box",
-         [](Recording& w) {
-             w.setText({Control::Label2, 0}, "x");
-         },
-         {}},
+        {"a button painted anew", paintButton, {"face " + button + " 128,255,128 -> 255,0,0"}},
+        {"a button painted in the colour it has", repaintButton, {}},
+        {"a frame, which has no face to paint", paintFrame, {}},
+        {"a control that is not there", paintMissing, {}},
+        {"the second option chosen", chooseSecond,
+         Told{"option " + row(Control::Igrach, 0) + " off",
+              "option " + row(Control::Igrach, 1) + " on"}},
+        {"the chosen option chosen again", chooseFirst, {}},
+        {"a button is no option", chooseButton, {}},
+        {"a score written", writeScore, {"text " + row(Control::Rezul, 1) + " 12"}},
+        {"a label is no score box", writeLabel, {}},
         {"two lines, the second selected",
-         [](Recording& w) {
-             w.appendLine("a");
-             w.appendLine("b");
-             w.selectLine(1);
-         },
+         selectSecondOfTwo,
          {"line a", "line b", "selected line 1"}},
-        {"a line past the end selects none",
-         [](Recording& w) {
-             w.appendLine("a");
-             w.selectLine(1);
-         },
-         {"line a", "selected line -1"}},
-        {"the history cleared", [](Recording& w) { w.clearLines(); }, {"cleared"}},
-        {"the timer stopped, then stopped again",
-         [](Recording& w) {
-             w.setTimerEnabled(false);
-             w.setTimerEnabled(false);
-         },
-         {"timer off"}},
-        {"words for a reader", [](Recording& w) { w.announce("Победа"); }, {"say Победа"}},
+        {"a line past the end selects none", selectPastTheEnd, {"line a", "selected line -1"}},
+        {"the history cleared", clearHistory, {"cleared"}},
+        {"the timer stopped, then stopped again", stopTimerTwice, {"timer off"}},
+        {"words for a reader", sayWin, {"say Победа"}},
     };
     for (const Case& c : cases) {
         CAPTURE(std::string(c.change));
