@@ -66,6 +66,10 @@ MORVETA_CHECK_PACKAGES=(doctest-dev weston fonts-dejavu-core locales
     desktop-file-utils appstream dpkg-dev file lintian man-db git binutils-mingw-w64-x86-64
     xvfb xauth dbus at-spi2-core python3-pyatspi xdotool orca speech-dispatcher
     g++-mingw-w64-x86-64-posix wine64 nsis)
-# What the web page adds: emscripten (its compiler, libraries and node), and
-# headless Chromium with its driver, selenium and PIL for the page's test.
-MORVETA_WEB_PACKAGES=(emscripten chromium chromium-driver python3-selenium python3-pil)
+# What the web page adds: emscripten (its compiler, libraries and node), the
+# font and the tools its face is made from, and the three engines the page is
+# tested in (Chromium with its driver, Firefox, WebKitGTK with its driver and
+# an X server), selenium, PIL and a WebSocket client.
+MORVETA_WEB_PACKAGES=(emscripten fonts-croscore fonttools python3-brotli
+    chromium chromium-driver firefox-esr webkit2gtk-driver xvfb python3-selenium python3-pil
+    python3-websocket)

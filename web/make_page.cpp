@@ -6,6 +6,9 @@
 
 #include <cstdio>
 #include <exception>
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <string>
 
 namespace {
@@ -19,15 +22,30 @@ bool writeFile(const std::string& path, const void* data, std::size_t size)
     return std::fclose(file) == 0 && written;
 }
 
-// Writes the page into the folder given: index.html, showing the window as
-// it stands once start-up has run, and its icon, morveta.ico.
-int makePage(const std::string& folder)
+std::optional<std::string> readFile(const std::string& path)
 {
+    std::ifstream file(path, std::ios::binary);
+    std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (!file.good() && !file.eof())
+        return std::nullopt;
+    return text;
+}
+
+// Writes the page into the folder given: index.html, showing the window as
+// it stands once start-up has run in the face whose CSS src the file
+// faceSource holds, and its icon, morveta.ico.
+int makePage(const std::string& folder, const std::string& faceSource)
+{
+    const std::optional<std::string> face = readFile(faceSource);
+    if (!face) {
+        std::perror(faceSource.c_str());
+        return 1;
+    }
     web::PageWindow window;
     app::ClockRandom random;
     Morveta handlers(window, random);
     handlers.Form_Load();
-    const std::string page = web::pageHtml(window, "morveta.js");
+    const std::string page = web::pageHtml(window, "morveta.js", *face);
     const auto icon = ui::hamburgerIco();
     if (!writeFile(folder + "/index.html", page.data(), page.size()) ||
         !writeFile(folder + "/morveta.ico", icon.data(), icon.size())) {
@@ -41,12 +59,12 @@ int makePage(const std::string& folder)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fputs("usage: morveta_make_page FOLDER\n", stderr);
+    if (argc != 3) {
+        std::fputs("usage: morveta_make_page FOLDER FACE_SRC.css\n", stderr);
         return 2;
     }
     try {
-        return makePage(argv[1]);
+        return makePage(argv[1], argv[2]);
     } catch (const std::exception& failure) {
         // Out of memory, in practice: the build stops with the reason.
         std::fprintf(stderr, "morveta_make_page: %s\n", failure.what());

@@ -14,9 +14,31 @@ mergeInto(LibraryManager.library, {
     row: (row) => document.getElementById('c' + row),
     options: (row) => MorvetaPage.row(row).querySelector('input'),
     history: null,
+    mark: null,
     say: null,
     sheet: null,
     timer: null,
+    // The history's selected line, drawn over the list in the window's own
+    // selection colours: engines paint a list's selection faintly or in the
+    // theme's grey while the list has no focus, and some ignore the page's
+    // colours for it. Follows the list's scrolling and the user's selection.
+    showMark: () => {
+      const list = MorvetaPage.history;
+      const mark = MorvetaPage.mark;
+      const index = list.selectedIndex;
+      mark.hidden = index < 0;
+      if (index < 0) return;
+      const line = list.options[index].getBoundingClientRect();
+      const top = line.top - list.getBoundingClientRect().top - list.clientTop;
+      Object.assign(mark.style, {
+        left: list.offsetLeft + list.clientLeft + 'px',
+        top: list.offsetTop + list.clientTop + 'px',
+        width: list.clientWidth + 'px',
+        height: list.clientHeight + 'px',
+      });
+      Object.assign(mark.firstChild.style, { top: top + 'px', height: line.height + 'px' });
+      mark.firstChild.textContent = list.options[index].text;
+    },
   },
 
   // void morveta_attach(void);
@@ -25,6 +47,9 @@ mergeInto(LibraryManager.library, {
   morveta_attach__deps: ['$MorvetaPage', 'morveta_click'],
   morveta_attach: function () {
     MorvetaPage.history = document.querySelector('select');
+    MorvetaPage.mark = document.getElementById('mark');
+    for (const event of ['scroll', 'change'])
+      MorvetaPage.history.addEventListener(event, MorvetaPage.showMark);
     MorvetaPage.say = document.getElementById('say');
     MorvetaPage.sheet = document.querySelector('style').sheet;
     document.querySelectorAll('button').forEach((button) => {
@@ -93,6 +118,7 @@ mergeInto(LibraryManager.library, {
   morveta_show_cleared__deps: ['$MorvetaPage'],
   morveta_show_cleared: function () {
     MorvetaPage.history.length = 0;
+    MorvetaPage.showMark();
   },
 
   // void morveta_show_selected_line(double index);
@@ -101,13 +127,15 @@ mergeInto(LibraryManager.library, {
   morveta_show_selected_line: function (index) {
     const history = MorvetaPage.history;
     history.selectedIndex = index;
-    if (index < 0) return;
-    const box = history.getBoundingClientRect();
-    const line = history.options[index].getBoundingClientRect();
-    const top = line.top - box.top - history.clientTop;
-    if (top < 0) history.scrollTop += top;
-    else if (top + line.height > history.clientHeight)
-      history.scrollTop += top + line.height - history.clientHeight;
+    if (index >= 0) {
+      const box = history.getBoundingClientRect();
+      const line = history.options[index].getBoundingClientRect();
+      const top = line.top - box.top - history.clientTop;
+      if (top < 0) history.scrollTop += top;
+      else if (top + line.height > history.clientHeight)
+        history.scrollTop += top + line.height - history.clientHeight;
+    }
+    MorvetaPage.showMark();
   },
 
   // void morveta_show_timer(int enabled, int interval);

@@ -98,16 +98,23 @@ textarea.s{padding:0 2px;resize:none;overflow-y:scroll;white-space:pre-wrap;-web
 .b:focus-visible,.o input:focus-visible+span{outline:2px solid currentColor;outline-offset:-6px}
 .t:focus{outline:1px solid currentColor;outline-offset:-4px}
 .s:focus-visible{outline:1px solid CanvasText;outline-offset:-4px}
+.h{pointer-events:none;overflow:hidden}
+.h span{position:absolute;left:0;right:0;padding:0 2px;white-space:pre;display:flex;align-items:center;background:#0078d7;color:#fff}
+@media (forced-colors:active){.h span{background:Highlight;color:HighlightText}}
 .u{clip-path:inset(50%);width:1px;height:1px;overflow:hidden;white-space:nowrap}
 )css";
 
-void writeStyle(std::string& page, const PageWindow& window)
+void writeStyle(std::string& page, const PageWindow& window, std::string_view faceSource)
 {
     page += "<style>\n";
+    if (!faceSource.empty())
+        page += "@font-face{font-family:\"" + std::string(kPageFace) +
+                "\";src:" + std::string(faceSource) + ";font-display:block}\n";
     page += kStyle;
     page += "#w{width:" + px(ui::kClientArea.width) + ";height:" + px(ui::kClientArea.height) +
             ";background:" + cssColour(ui::kWindowColour) +
             ";font:" + std::to_string(int(ui::kWindowFont.pointSize * 96 / 72)) + "px " +
+            (faceSource.empty() ? "" : "\"" + std::string(kPageFace) + "\",") +
             families(ui::kWindowFont) + "}\n";
     // The computer's options keep their own face, whose text never shows.
     page += ".r{font-family:" + families(ui::kRadioFont) + "}\n";
@@ -188,6 +195,8 @@ void writeControls(std::string& page, const PageWindow& window)
     }
     if (inFrame)
         page += "</div>\n";
+    // The history's selected line, shown over the list (page.js).
+    page += "<div id=\"mark\" class=\"h\" aria-hidden=\"true\" hidden><span></span></div>\n";
     page += "</div>\n";
     for (std::size_t row = 0; row < kControls.size(); ++row)
         if (!kControls[row].description.empty())
@@ -208,13 +217,13 @@ std::string faceRules(ui::Rgb face)
            "{color:" + cssColour(inkOn(face, true)) + "}}\n";
 }
 
-std::string pageHtml(const PageWindow& window, std::string_view script)
+std::string pageHtml(const PageWindow& window, std::string_view script, std::string_view faceSource)
 {
     std::string page = "<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
                        "<meta name=\"viewport\" content=\"width=device-width\">\n<title>";
     page += escaped(ui::kCaption);
     page += "</title>\n<link rel=\"icon\" href=\"morveta.ico\">\n";
-    writeStyle(page, window);
+    writeStyle(page, window, faceSource);
     page += "</head>\n<body>\n";
     writeControls(page, window);
     page += "<script src=\"" + escaped(script) + "\" async></script>\n</body>\n</html>\n";

@@ -17,7 +17,12 @@ std::string faceClass(ui::Rgb face);
 // in the light and the dark scheme (which forced colours keep).
 std::string faceRules(ui::Rgb face);
 
-// The whole page; script is the game's script file, loaded once the page shows.
-std::string pageHtml(const PageWindow& window, std::string_view script);
+// The family the page's own face goes by, ahead of the window font's.
+inline constexpr std::string_view kPageFace = "Morveta Serif";
+
+// The whole page; script is the game's script file, loaded once the page
+// shows; faceSource is the CSS src of the page's own face (empty: none).
+std::string pageHtml(const PageWindow& window, std::string_view script,
+                     std::string_view faceSource);
 
 } // namespace web

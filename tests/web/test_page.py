@@ -131,6 +131,14 @@ class Page:
         return image.getpixel((x + 2, y + 2))
 
 
+def selected_line(image):
+    """How far the history's first line stands out from the list under it."""
+    x, y, w, h = row_of("Rezultat")["rect"]
+    # Right of the line's text, left of any scroll bar.
+    return contrast(image.getpixel((x + w * 3 // 4, y + 8)),
+                    image.getpixel((x + w * 3 // 4, y + h - 6)))
+
+
 def rectangles(page):
     for r in ROWS:
         got = page.js("const w = document.getElementById('w').getBoundingClientRect();"
@@ -298,13 +306,18 @@ def schemes(page):
             got, want = page.face(image, name, index), tuple(row_of(name, index)["face"])
             check(got == want, f"{feature}: {name}({index}) shows {got}, not {want}")
         check(image.getpixel((2, 2)) == WINDOW, f"{feature}: the window's colour")
+        seen = selected_line(image)
+        check(seen >= 3, f"{feature}: the selected round stands out at {seen:.2f}:1 only")
     page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
 
 
 @contextlib.contextmanager
 def served(folder):
-    handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=folder)
-    handler.log_message = lambda *args: None
+    class Quiet(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *args):
+            pass
+
+    handler = functools.partial(Quiet, directory=folder)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     try:
@@ -327,13 +340,18 @@ def browser():
     return webdriver.Chrome(service=Service(driver_path), options=options)
 
 
-def main():
+def load_layout(command):
+    """Reads the layout table and the design's colours from what command prints."""
     global LAYOUT, ROWS, WINDOW, IDLE, PICK, PRESSED
-    folder = os.path.abspath(sys.argv[1])
-    LAYOUT = json.loads(subprocess.run(sys.argv[2:], check=True, capture_output=True,
+    LAYOUT = json.loads(subprocess.run(command, check=True, capture_output=True,
                                        text=True).stdout)
     ROWS, WINDOW = LAYOUT["controls"], tuple(LAYOUT["window"])
     IDLE, PICK, PRESSED = (tuple(LAYOUT[k]) for k in ("idle", "pick", "pressed"))
+
+
+def main():
+    folder = os.path.abspath(sys.argv[1])
+    load_layout(sys.argv[2:])
     driver = browser()
     try:
         with served(folder) as url:
