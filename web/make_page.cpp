@@ -33,7 +33,8 @@ std::optional<std::string> readFile(const std::string& path)
 
 // Writes the page into the folder given: index.html, showing the window as
 // it stands once start-up has run in the face whose CSS src the file
-// faceSource holds, and its icon, morveta.ico.
+// faceSource holds; its icon, morveta.ico and morveta.svg; and its web app
+// manifest, manifest.webmanifest.
 int makePage(const std::string& folder, const std::string& faceSource)
 {
     const std::optional<std::string> face = readFile(faceSource);
@@ -47,8 +48,12 @@ int makePage(const std::string& folder, const std::string& faceSource)
     handlers.Form_Load();
     const std::string page = web::pageHtml(window, "morveta.js", *face);
     const auto icon = ui::hamburgerIco();
+    const std::string svg = ui::hamburgerSvg();
+    const std::string manifest = web::manifestJson();
     if (!writeFile(folder + "/index.html", page.data(), page.size()) ||
-        !writeFile(folder + "/morveta.ico", icon.data(), icon.size())) {
+        !writeFile(folder + "/morveta.ico", icon.data(), icon.size()) ||
+        !writeFile(folder + "/morveta.svg", svg.data(), svg.size()) ||
+        !writeFile(folder + "/manifest.webmanifest", manifest.data(), manifest.size())) {
         std::perror(folder.c_str());
         return 1;
     }

@@ -60,6 +60,15 @@ mergeInto(LibraryManager.library, {
       const row = Number(option.parentNode.id.slice(1));
       option.addEventListener('click', () => _morveta_click(row));
     });
+    // Served, the page can be installed and kept for playing offline; opened
+    // from the disk, there is nothing to fetch these from.
+    if (location.protocol === 'http:' || location.protocol === 'https:') {
+      const manifest = document.createElement('link');
+      manifest.rel = 'manifest';
+      manifest.href = 'manifest.webmanifest';
+      document.head.appendChild(manifest);
+      if ('serviceWorker' in navigator) navigator.serviceWorker.register('worker.js').catch(() => {});
+    }
     // No default button and no cancel button: Enter and Escape do nothing.
     document.addEventListener(
       'keydown',

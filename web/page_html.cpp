@@ -217,6 +217,28 @@ std::string faceRules(ui::Rgb face)
            "{color:" + cssColour(inkOn(face, true)) + "}}\n";
 }
 
+std::string manifestJson()
+{
+    const std::string colour = cssColour(ui::kWindowColour);
+    return "{\n"
+           "  \"name\": \"Морвета\",\n"
+           "  \"short_name\": \"Морвета\",\n"
+           "  \"description\": \"Играйте камък, ножица, хартия срещу компютъра\",\n"
+           "  \"lang\": \"bg\",\n"
+           "  \"start_url\": \"index.html\",\n"
+           "  \"scope\": \"./\",\n"
+           "  \"display\": \"standalone\",\n"
+           "  \"background_color\": \"" +
+           colour + "\",\n  \"theme_color\": \"" + colour +
+           "\",\n"
+           "  \"icons\": [\n"
+           "    {\"src\": \"morveta.svg\", \"sizes\": \"any\", \"type\": \"image/svg+xml\"},\n"
+           "    {\"src\": \"morveta-192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\"},\n"
+           "    {\"src\": \"morveta-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\"}\n"
+           "  ]\n"
+           "}\n";
+}
+
 std::string pageHtml(const PageWindow& window, std::string_view script, std::string_view faceSource)
 {
     std::string page = "<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"

@@ -20,6 +20,10 @@ std::string faceRules(ui::Rgb face);
 // The family the page's own face goes by, ahead of the window font's.
 inline constexpr std::string_view kPageFace = "Morveta Serif";
 
+// The web app manifest that makes the served page installable: the game's
+// name and description, the window's colour, the icons make_page writes.
+std::string manifestJson();
+
 // The whole page; script is the game's script file, loaded once the page
 // shows; faceSource is the CSS src of the page's own face (empty: none).
 std::string pageHtml(const PageWindow& window, std::string_view script,

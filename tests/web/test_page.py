@@ -15,6 +15,7 @@ import os
 import shutil
 import subprocess
 import sys
+import tempfile
 import threading
 import time
 
@@ -311,9 +312,20 @@ def schemes(page):
     page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
 
 
+class Network:
+    """Whether the server answers: off, it drops every connection unanswered."""
+    on = True
+
+
 @contextlib.contextmanager
-def served(folder):
+def served(folder, network=Network):
     class Quiet(http.server.SimpleHTTPRequestHandler):
+        def handle_one_request(self):
+            if network.on:
+                super().handle_one_request()
+            else:
+                self.close_connection = True
+
         def log_message(self, *args):
             pass
 
@@ -324,6 +336,48 @@ def served(folder):
         yield "http://127.0.0.1:%d/index.html" % server.server_address[1]
     finally:
         server.shutdown()
+        server.server_close()
+
+
+def installed_and_offline(driver, folder):
+    """Served, the page is installable, plays with the network off once
+    visited, and a new build's page replaces the kept one."""
+    with tempfile.TemporaryDirectory() as copy:
+        shutil.copytree(folder, copy, dirs_exist_ok=True)
+
+        class network(Network):
+            pass
+
+        with served(copy, network) as url:
+            page = Page(driver, url)
+            page.wait(lambda: page.js("return !!navigator.serviceWorker.controller"),
+                      "the service worker takes the page")
+            errors = driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
+            check(errors["installabilityErrors"] == [], f"not installable: {errors}")
+            manifest = driver.execute_cdp_cmd("Page.getAppManifest", {})
+            check(manifest["errors"] == [], f"the manifest: {manifest['errors']}")
+            network.on = False
+            page = Page(driver, url)
+            page.click("Buton", 0)
+            check(len(page.history()[0]) == 1, "offline, the page plays")
+            check(page.js("return fetch('index.html?new').then(() => 0, () => 1)") == 0,
+                  "offline, the kept page answers")
+            # A new build: another page and another worker.
+            with open(os.path.join(copy, "index.html"), encoding="utf-8") as old:
+                html = old.read().replace("<title>", "<title>new ", 1)
+            with open(os.path.join(copy, "index.html"), "w", encoding="utf-8") as new:
+                new.write(html)
+            with open(os.path.join(copy, "worker.js"), encoding="utf-8") as old:
+                worker = old.read().replace("'morveta-", "'morveta-new", 1)
+            with open(os.path.join(copy, "worker.js"), "w", encoding="utf-8") as new:
+                new.write(worker)
+            network.on = True
+            page = Page(driver, url)
+            page.wait(lambda: [name[:11] for name in page.js("return caches.keys()")] ==
+                      ["morveta-new"], "the new build's worker takes its files, drops the old",
+                      seconds=20)
+            driver.get(url)
+            check(driver.title.startswith("new "), "the new build's page replaces the kept one")
 
 
 def browser():
@@ -367,6 +421,12 @@ def main():
         page = Page(driver, "file://" + folder + "/index.html")
         page.keys(Keys.SPACE)
         check(len(page.history()[0]) == 1, "the page from file:// plays")
+        check(page.js("return navigator.serviceWorker.getRegistrations()"
+                      ".then(r => r.length, () => 0)") == 0 and
+              page.js("return !document.querySelector('link[rel=manifest]')"),
+              "from file://, no worker and no manifest")
+        print("-- installed_and_offline")
+        installed_and_offline(driver, folder)
     finally:
         driver.quit()
     print("%d failures" % len(failures))
