@@ -63,12 +63,14 @@ def contrast(a, b):
     return (max(la, lb) + 0.05) / (min(la, lb) + 0.05)
 
 
+DESKTOP = {"width": 600, "height": 400, "deviceScaleFactor": 1, "mobile": False}
+PHONE = {"width": 360, "height": 740, "deviceScaleFactor": 3, "mobile": True}
+
+
 class Page:
-    def __init__(self, driver, url):
+    def __init__(self, driver, url, screen=DESKTOP):
         self.driver = driver
-        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                               {"width": 600, "height": 400, "deviceScaleFactor": 1,
-                                "mobile": False})
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", screen)
         driver.get(url)
         self.wait(lambda: self.js("return !!(window.MorvetaPage && MorvetaPage.history)"),
                   "the game starts")
@@ -312,6 +314,24 @@ def schemes(page):
     page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
 
 
+def a_phone(driver, url):
+    """A phone's screen, 360 CSS pixels wide, shows the whole window's width
+    and plays by taps."""
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                           {"enabled": True, "maxTouchPoints": 5})
+    page = Page(driver, url, PHONE)
+    seen = page.js("return [visualViewport.pageLeft, visualViewport.width]")
+    check(seen == [0, LAYOUT["width"]], f"the phone shows {seen}, not the window's width")
+    x, y, w, h = page.js("const r = document.getElementById(arguments[0])"
+                         ".getBoundingClientRect(); return [r.left, r.top, r.width, r.height];",
+                         element_id("Buton", 0))
+    # A tap: the touch's points are the page's own CSS pixels.
+    for kind, points in (("touchStart", [{"x": x + w / 2, "y": y + h / 2}]), ("touchEnd", [])):
+        driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+    page.wait(lambda: len(page.history()[0]) == 1, "a tap on Камък plays")
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+
+
 class Network:
     """Whether the server answers: off, it drops every connection unanswered."""
     on = True
@@ -427,6 +447,8 @@ def main():
               "from file://, no worker and no manifest")
         print("-- installed_and_offline")
         installed_and_offline(driver, folder)
+        print("-- a_phone")
+        a_phone(driver, "file://" + folder + "/index.html")
     finally:
         driver.quit()
     print("%d failures" % len(failures))
