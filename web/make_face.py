@@ -6,8 +6,9 @@ opened from the disk as well as served.
 usage: make_face.py FONT.ttf FACE_SRC.css
 
 The subset holds Latin, Cyrillic and the punctuation the page's texts use;
-anything else a visitor types falls back to the next family. Hinting and the
-layout features go, as the desktop's text does not kern either. Where the
+anything else a visitor types falls back to the next family. The layout
+features go, as the desktop's text does not kern either; the hinting stays,
+without which WebKitGTK draws light text on a dark face as if bold. Where the
 visitor has Times New Roman itself, the source is that, named by its
 PostScript name: WebKitGTK takes a family name's fontconfig stand-in too.
 """
@@ -25,7 +26,6 @@ UNICODES = [*range(0x20, 0x7F), 0xA0, 0xAB, 0xBB, *range(0x400, 0x460),
 def face_source(font_path):
     options = subset.Options()
     options.flavor = "woff2"
-    options.hinting = False
     options.desubroutinize = True
     options.layout_features = []
     options.name_IDs = [0, 1, 2, 3, 4, 5, 6, 13, 14]  # with the copyright and the licence

@@ -118,7 +118,7 @@ class Selenium(Engine):
 
 
 class Chromium(Selenium):
-    def __init__(self, env):
+    def __init__(self, env, dark=False):
         chromium = shutil.which("chromium") or shutil.which("chromium-browser")
         driver_path = shutil.which("chromedriver")
         if not chromium or not driver_path:
@@ -133,12 +133,18 @@ class Chromium(Selenium):
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                                     {"width": 600, "height": 400, "deviceScaleFactor": 1,
                                      "mobile": False})
+        if dark:
+            self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
+                {"name": "prefers-color-scheme", "value": "dark"}]})
 
 
 class WebKitGTK(Selenium):
-    """MiniBrowser under WebKitWebDriver, on an X display of its own."""
+    """MiniBrowser under WebKitWebDriver, on an X display of its own; dark,
+    the dark Adwaita GTK theme, which WebKitGTK's dark scheme follows."""
 
-    def __init__(self, env):
+    def __init__(self, env, dark=False):
+        if dark:
+            env = dict(env, GTK_THEME="Adwaita:dark")
         browsers = sorted(glob.glob("/usr/lib/*/webkit*gtk-*/MiniBrowser"))
         if not browsers or not shutil.which("WebKitWebDriver") or not shutil.which("Xvfb"):
             skip("MiniBrowser, WebKitWebDriver or Xvfb is missing")
@@ -171,11 +177,13 @@ class WebKitGTK(Selenium):
 class Firefox(Engine):
     """Debian's firefox-esr over its own WebDriver BiDi agent."""
 
-    def __init__(self, env):
+    def __init__(self, env, dark=False):
         binary = shutil.which("firefox-esr") or shutil.which("firefox")
         if not binary:
             skip("firefox is missing")
-        self.browser = bidi.Firefox(binary, env=env)
+        # The pages' scheme: 0 dark, 1 light.
+        prefs = [("layout.css.prefers-color-scheme.content-override", 0 if dark else 1)]
+        self.browser = bidi.Firefox(binary, prefs=prefs, env=env)
         self.browser.set_size(600, 400)
 
     def get(self, url):
@@ -201,8 +209,8 @@ ENGINES = {"chromium": Chromium, "firefox": Firefox, "webkitgtk": WebKitGTK}
 
 
 @contextlib.contextmanager
-def engine(name, env=None):
-    browser = ENGINES[name](env or {})
+def engine(name, env=None, dark=False):
+    browser = ENGINES[name](env or {}, dark)
     try:
         yield browser
     finally:
@@ -261,15 +269,21 @@ def the_face_is_the_same_whatever_fonts_the_system_has(name, url):
 
 
 def the_selected_round_stands_out(name, url):
-    with engine(name) as browser:
-        browser.open(url)
-        browser.click("Buton", 0)
-        check(browser.focused() == test_page.element_id("Buton", 0), "Камък keeps the focus")
-        seen = selected_line(browser.shot())
-        check(seen >= 3, f"the selected round stands out at {seen:.2f}:1, not focused")
-        browser.click("Rezultat")
-        seen = selected_line(browser.shot())
-        check(seen >= 3, f"the selected round stands out at {seen:.2f}:1, focused")
+    for dark in (False, True):
+        scheme = "dark" if dark else "light"
+        with engine(name, dark=dark) as browser:
+            browser.open(url)
+            x, y, w, h = row_of("Rezultat")["rect"]
+            under = browser.shot().getpixel((x + w // 2, y + h // 2))
+            check((sum(under) < 150) == dark, f"{scheme}: the list shows {under}")
+            browser.click("Buton", 0)
+            check(browser.focused() == test_page.element_id("Buton", 0), "Камък keeps the focus")
+            seen = selected_line(browser.shot())
+            check(seen >= 3, f"{scheme}: the selected round stands out at {seen:.2f}:1, "
+                  "not focused")
+            browser.click("Rezultat")
+            seen = selected_line(browser.shot())
+            check(seen >= 3, f"{scheme}: the selected round stands out at {seen:.2f}:1, focused")
 
 
 def the_window_shows_its_colours(name, url):
