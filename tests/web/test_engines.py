@@ -313,6 +313,19 @@ def the_keyboard_alone_plays(name, url):
         check(browser.focused() == test_page.element_id("Buton", 1), "Tab reaches Ножица")
         browser.keys([Keys.TAB], held=[Keys.SHIFT])
         check(browser.focused() == test_page.element_id("Buton", 0), "Shift+Tab goes back")
+        browser.keys([Keys.TAB] * 4)
+        check(browser.focused() == test_page.element_id("Rezultat"), "four Tabs reach the history")
+        image = browser.shot()
+        x, y, w, h = row_of("Rezultat")["rect"]
+        # The list's focus mark runs 3 pixels inside its edge, the selected
+        # line's dotted one along the line's own edge.
+        mark = test_page.contrast(image.getpixel((x + w // 2, y + h - 4)),
+                                  image.getpixel((x + w // 2, y + h - 8)))
+        line = image.getpixel((x + w * 3 // 4, y + 8))
+        dots = max(test_page.contrast(image.getpixel((x + 10 + i, y + 2)), line)
+                   for i in range(8))
+        check(mark >= 3 and dots >= 3,
+              f"the history's focus marks stand out at {mark:.2f}:1 and {dots:.2f}:1")
 
 
 CASES = {case.__name__: case for case in (
