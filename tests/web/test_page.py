@@ -135,11 +135,13 @@ class Page:
 
 
 def selected_line(image):
-    """How far the history's first line stands out from the list under it."""
+    """How far the history's first line stands out from the list under it:
+    by its fill, right of its text and left of any scroll bar, or by a frame
+    along its top edge."""
     x, y, w, h = row_of("Rezultat")["rect"]
-    # Right of the line's text, left of any scroll bar.
-    return contrast(image.getpixel((x + w * 3 // 4, y + 8)),
-                    image.getpixel((x + w * 3 // 4, y + h - 6)))
+    under = image.getpixel((x + w * 3 // 4, y + h - 6))
+    return max(contrast(image.getpixel((x + w * 3 // 4, y + 8)), under),
+               contrast(image.getpixel((x + w * 3 // 4, y + 2)), under))
 
 
 def rectangles(page):
