@@ -1,8 +1,9 @@
 #!/usr/bin/python3
-"""The page in headless Chromium, played with real clicks and keys.
+"""The page in headless Chromium, played with real clicks and keys: each
+case on a page of its own, in a browser of its own.
 
-usage: test_page.py PAGE_FOLDER LAYOUT_COMMAND...
-LAYOUT_COMMAND prints the layout table as JSON. Exits 77 (skipped) where
+usage: test_page.py CASE PAGE_FOLDER LAYOUT_COMMAND...
+CASE is one of CASES below; LAYOUT_COMMAND prints the layout table as JSON. Exits 77 (skipped) where
 Chromium, its driver, selenium or PIL is missing.
 """
 import base64
@@ -196,6 +197,7 @@ def a_round_by_mouse(page):
 
 
 def many_rounds_keep_the_newest_line_in_view(page):
+    page.click("Buton", 0)
     for _ in range(12):
         page.click("Nachalo", 0)
         page.click("Buton", 2)
@@ -303,6 +305,7 @@ def reader_tree(page):
 
 
 def schemes(page):
+    page.click("Buton", 0)  # a round, its line selected
     for feature, value in (("prefers-color-scheme", "dark"), ("forced-colors", "active")):
         page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
                                     {"features": [{"name": feature, "value": value}]})
@@ -316,9 +319,10 @@ def schemes(page):
     page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
 
 
-def a_phone(driver, url):
+def a_phone(driver, folder):
     """A phone's screen, 360 CSS pixels wide, shows the whole window's width
     and plays by taps."""
+    url = "file://" + folder + "/index.html"
     driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
                            {"enabled": True, "maxTouchPoints": 5})
     page = Page(driver, url, PHONE)
@@ -425,32 +429,39 @@ def load_layout(command):
     IDLE, PICK, PRESSED = (tuple(LAYOUT[k]) for k in ("idle", "pick", "pressed"))
 
 
+def opened_from_the_disk(driver, folder):
+    page = Page(driver, "file://" + folder + "/index.html")
+    page.keys(Keys.SPACE)
+    check(len(page.history()[0]) == 1, "the page from file:// plays")
+    check(page.js("return navigator.serviceWorker.getRegistrations()"
+                  ".then(r => r.length, () => 0)") == 0 and
+          page.js("return !document.querySelector('link[rel=manifest]')"),
+          "from file://, no worker and no manifest")
+
+
+def served_page(test):
+    """A case on a page of its own, served."""
+    def case(driver, folder):
+        with served(folder) as url:
+            test(Page(driver, url))
+    case.__name__ = test.__name__
+    return case
+
+
+CASES = {case.__name__: case for case in (
+    *(served_page(test) for test in (
+        rectangles, faces_at_start, a_round_by_mouse, many_rounds_keep_the_newest_line_in_view,
+        typed_scores, reader_tree, schemes, keyboard_alone)),
+    opened_from_the_disk, installed_and_offline, a_phone)}
+
+
 def main():
-    folder = os.path.abspath(sys.argv[1])
-    load_layout(sys.argv[2:])
+    case, folder = sys.argv[1], os.path.abspath(sys.argv[2])
+    load_layout(sys.argv[3:])
     driver = browser()
     try:
-        with served(folder) as url:
-            for test in (rectangles, faces_at_start, a_round_by_mouse,
-                         many_rounds_keep_the_newest_line_in_view, typed_scores, reader_tree,
-                         schemes):
-                page = Page(driver, url) if test in (rectangles, reader_tree) else page
-                print("--", test.__name__)
-                test(page)
-            print("-- keyboard_alone")
-            keyboard_alone(Page(driver, url))
-        print("-- opened_from_the_disk")
-        page = Page(driver, "file://" + folder + "/index.html")
-        page.keys(Keys.SPACE)
-        check(len(page.history()[0]) == 1, "the page from file:// plays")
-        check(page.js("return navigator.serviceWorker.getRegistrations()"
-                      ".then(r => r.length, () => 0)") == 0 and
-              page.js("return !document.querySelector('link[rel=manifest]')"),
-              "from file://, no worker and no manifest")
-        print("-- installed_and_offline")
-        installed_and_offline(driver, folder)
-        print("-- a_phone")
-        a_phone(driver, "file://" + folder + "/index.html")
+        print("--", case)
+        CASES[case](driver, folder)
     finally:
         driver.quit()
     print("%d failures" % len(failures))
