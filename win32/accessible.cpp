@@ -6,6 +6,8 @@
 #include <oleacc.h>
 
 #include <atomic>
+#include <memory>
+#include <new>
 #include <string>
 
 namespace win32gui {
@@ -60,11 +62,11 @@ LRESULT CALLBACK namingProc(HWND control, UINT message, WPARAM wParam, LPARAM lP
 
 // The naming of a control that still has it; null once the control is gone,
 // which the objects handed to readers may outlive.
-const Naming* namingOf(HWND control)
+Naming* namingOf(HWND control)
 {
     if (!IsWindow(control) || GetWindowLongPtrW(control, GWLP_WNDPROC) != LONG_PTR(&namingProc))
         return nullptr;
-    return reinterpret_cast<const Naming*>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    return reinterpret_cast<Naming*>(GetWindowLongPtrW(control, GWLP_USERDATA));
 }
 
 bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
@@ -292,9 +294,10 @@ LRESULT CALLBACK namingProc(HWND control, UINT message, WPARAM wParam, LPARAM lP
         // What was said here is old news once the reader's user moves on.
         naming->announcement.clear();
     } else if (message == WM_NCDESTROY) {
+        // The control owned its naming; it goes with the control.
+        const std::unique_ptr<Naming> owned(naming);
         SetWindowLongPtrW(control, GWLP_USERDATA, 0);
         SetWindowLongPtrW(control, GWLP_WNDPROC, LONG_PTR(previous));
-        delete naming;
     }
     return CallWindowProcW(previous, control, message, wParam, lParam);
 }
@@ -317,20 +320,24 @@ void nameForScreenReaders(HWND control, std::wstring_view name, std::wstring_vie
     // The controls' user data is the program's: it holds the naming.
     if (!control || GetWindowLongPtrW(control, GWLP_USERDATA) != 0)
         return;
-    auto* naming = new (std::nothrow) Naming;
-    if (!naming)
-        return;
+    std::unique_ptr<Naming> naming;
+    try {
+        naming = std::make_unique<Naming>();
+        naming->name = name;
+        naming->description = description;
+    } catch (const std::bad_alloc&) {
+        return; // no memory: the control keeps the system's naming
+    }
     naming->previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
-    naming->name = name;
-    naming->description = description;
     naming->role = role;
-    SetWindowLongPtrW(control, GWLP_USERDATA, LONG_PTR(naming));
+    // From here the control owns it, until WM_NCDESTROY.
+    SetWindowLongPtrW(control, GWLP_USERDATA, LONG_PTR(naming.release()));
     SetWindowLongPtrW(control, GWLP_WNDPROC, LONG_PTR(&namingProc));
 }
 
 void announceOn(HWND control, std::wstring_view text)
 {
-    auto* naming = const_cast<Naming*>(namingOf(control));
+    Naming* naming = namingOf(control);
     if (!naming)
         return;
     naming->announcement = text;
