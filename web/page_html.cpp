@@ -249,7 +249,13 @@ std::string pageHtml(const PageWindow& window, std::string_view script, std::str
     writeStyle(page, window, faceSource);
     page += "</head>\n<body>\n";
     writeControls(page, window);
-    page += "<script src=\"" + escaped(script) + "\" async></script>\n</body>\n</html>\n";
+    // The game's script only once the window has painted, so that neither
+    // loading nor compiling it can hold the first paint back.
+    page += "<script data-src=\"" + escaped(script) +
+            "\">const src=document.currentScript.dataset.src;"
+            "requestAnimationFrame(()=>setTimeout(()=>document.body.appendChild("
+            "Object.assign(document.createElement('script'),{src}))))</script>\n"
+            "</body>\n</html>\n";
     return page;
 }
 

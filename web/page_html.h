@@ -25,7 +25,7 @@ inline constexpr std::string_view kPageFace = "Morveta Serif";
 std::string manifestJson();
 
 // The whole page; script is the game's script file, loaded once the page
-// shows; faceSource is the CSS src of the page's own face (empty: none).
+// has painted; faceSource is the CSS src of the page's own face (empty: none).
 std::string pageHtml(const PageWindow& window, std::string_view script,
                      std::string_view faceSource);
 
