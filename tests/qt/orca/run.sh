@@ -15,7 +15,17 @@ modules=$(dirname "$(find /usr/lib -name sd_dummy -path '*speech-dispatcher-modu
 [ -x "$modules/sd_dummy" ] || { echo "skipped: speech-dispatcher's dummy module is missing"; exit 77; }
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# A desktop portal that the session started (where xdg-desktop-portal is
+# installed, as WebKitGTK brings it) may still hold its document store
+# mounted in the runtime folder: unmounted first, lazily, then removed.
+cleanup() {
+    if mountpoint -q "$work/run/doc"; then
+        fusermount3 -uz "$work/run/doc" 2>/dev/null || fusermount -uz "$work/run/doc" 2>/dev/null ||
+            umount -l "$work/run/doc" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
 mkdir -m 700 "$work/run"
 mkdir "$work/speechd" "$work/orca"
 # Only the dummy voice: with a real one and no sound device Orca stalls
