@@ -84,7 +84,7 @@ class Firefox:
         self.send("browsingContext.setViewport", context=self.context,
                   viewport={"width": width, "height": height}, devicePixelRatio=1)
 
-    def execute_script(self, body, *args):
+    def js(self, body, *args):
         """Runs body as a function's, arguments[i] being args[i] (strings or numbers)."""
         result = self.send(
             "script.callFunction", functionDeclaration="function () {" + body + "}",

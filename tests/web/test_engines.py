@@ -28,7 +28,7 @@ try:
     from selenium.webdriver.webkitgtk.service import Service as WebKitService
     import bidi
     import test_page
-    from test_page import check, row_of, selected_line
+    from test_page import check, contrast, row_of
 except ImportError as missing:
     print(f"skipped: {missing}")
     sys.exit(77)
@@ -89,6 +89,9 @@ class Engine:
         return self.js("return document.activeElement.id || "
                        "document.activeElement.parentNode.id")
 
+    def shot(self):
+        return Image.open(io.BytesIO(self.screenshot_png())).convert("RGB")
+
 
 class Selenium(Engine):
     def get(self, url):
@@ -97,8 +100,8 @@ class Selenium(Engine):
     def js(self, body, *args):
         return self.driver.execute_script(body, *args)
 
-    def shot(self):
-        return Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")
+    def screenshot_png(self):
+        return self.driver.get_screenshot_as_png()
 
     def click_at(self, x, y):
         actions = ActionBuilder(self.driver)
@@ -185,7 +188,7 @@ class WebKitGTK(Selenium):
             self.xvfb.wait()
 
 
-class Firefox(Engine):
+class Firefox(bidi.Firefox, Engine):
     """Debian's firefox-esr over its own WebDriver BiDi agent."""
 
     def __init__(self, env, scheme="light"):
@@ -198,26 +201,8 @@ class Firefox(Engine):
                   0 if scheme == "dark" else 1)]
         if scheme == "forced":
             prefs.append(("browser.display.document_color_use", 2))
-        self.browser = bidi.Firefox(binary, prefs=prefs, env=env)
-        self.browser.set_size(600, 400)
-
-    def get(self, url):
-        self.browser.get(url)
-
-    def js(self, body, *args):
-        return self.browser.execute_script(body, *args)
-
-    def shot(self):
-        return Image.open(io.BytesIO(self.browser.screenshot_png())).convert("RGB")
-
-    def click_at(self, x, y):
-        self.browser.click_at(x, y)
-
-    def keys(self, keys, held=()):
-        self.browser.keys(keys, held)
-
-    def quit(self):
-        self.browser.quit()
+        super().__init__(binary, prefs=prefs, env=env)
+        self.set_size(600, 400)
 
 
 ENGINES = {"chromium": Chromium, "firefox": Firefox, "webkitgtk": WebKitGTK}
@@ -230,6 +215,16 @@ def engine(name, env=None, scheme="light"):
         yield browser
     finally:
         browser.quit()
+
+
+def selected_line(image):
+    """How far the history's first line stands out from the list under it:
+    by its fill, right of its text and left of any scroll bar, or by a frame
+    along its top edge."""
+    x, y, w, h = row_of("Rezultat")["rect"]
+    under = image.getpixel((x + w * 3 // 4, y + h - 6))
+    return max(contrast(image.getpixel((x + w * 3 // 4, y + 8)), under),
+               contrast(image.getpixel((x + w * 3 // 4, y + 2)), under))
 
 
 def eventually(browser, measure, ok, seconds=5):
@@ -358,9 +353,9 @@ def the_keyboard_alone_plays(name, url):
             """The list's focus mark, 3 pixels inside its edge, and the
             selected line's dotted one along the line's own edge."""
             line = image.getpixel((x + w * 3 // 4, y + 8))
-            return min(test_page.contrast(image.getpixel((x + w // 2, y + h - 4)),
+            return min(contrast(image.getpixel((x + w // 2, y + h - 4)),
                                           image.getpixel((x + w // 2, y + h - 8))),
-                       max(test_page.contrast(image.getpixel((x + 10 + i, y + 2)), line)
+                       max(contrast(image.getpixel((x + 10 + i, y + 2)), line)
                            for i in range(8)))
         seen = eventually(browser, focus_marks, stands_out)
         check(seen >= 3, f"the history's focus marks stand out at {seen:.2f}:1 only")
