@@ -19,13 +19,14 @@ morveta_nsis_replace(
     [=["@CPACK_NSIS_PACKAGE_NAME@ is already installed. $\n$\nDo you want to uninstall the old version before installing the new one?"]=]
     [=["$(MorvetaAlreadyInstalled)"]=])
 morveta_nsis_replace([=["Uninstall failed."]=] [=["$(MorvetaUninstallFailed)"]=])
-# The uninstaller's shortcut in the installing user's language; the
-# uninstaller, which may run in another, removes it in either.
+# The uninstaller's shortcut in the installing user's language. The
+# installer records the name it gave it (packaging.cmake), and the
+# uninstaller, which may run in another language, removes that name.
 morveta_nsis_replace([=[$STARTMENU_FOLDER\Uninstall.lnk"]=]
     [=[$STARTMENU_FOLDER\$(MorvetaUninstallLink).lnk"]=])
 morveta_nsis_replace([=[  Delete "$SMPROGRAMS\$MUI_TEMP\Uninstall.lnk"]=]
-    [=[  Delete "$SMPROGRAMS\$MUI_TEMP\Uninstall @CPACK_NSIS_PACKAGE_NAME@.lnk"
-  Delete "$SMPROGRAMS\$MUI_TEMP\Премахване на @CPACK_NSIS_PACKAGE_NAME@.lnk"]=])
+    [=[  StrCmp $MorvetaUninstallLink "" +2
+  Delete "$SMPROGRAMS\$MUI_TEMP\$MorvetaUninstallLink"]=])
 morveta_nsis_replace([=[  Page custom InstallOptionsPage
 ]=] "")
 # The program stands in the installation folder itself: no "\.\" before it.

@@ -49,9 +49,12 @@ if(MORVETA_FRONTEND STREQUAL win32)
     # installed). The vendor's key, Software\Morveta, outlives the uninstaller's
     # own clean-up, which removes only the product's key within it: it goes once
     # all is done.
+    # The uninstaller takes the name of the shortcut to itself from what the
+    # installer recorded, not from the language it runs in.
     set(CPACK_NSIS_DEFINES "Target amd64-unicode
 BrandingText \"Morveta ${MORVETA_VERSION}\"
 SetDateSave off
+Var MorvetaUninstallLink
 Function un.onUninstSuccess
   DeleteRegKey /ifempty SHCTX \"Software\\Morveta\"
 FunctionEnd")
@@ -67,7 +70,10 @@ FunctionEnd")
     set(uninstall_key "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Morveta")
     set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "
   WriteRegDWORD SHCTX \"${uninstall_key}\" \"NoModify\" 1
-  WriteRegDWORD SHCTX \"${uninstall_key}\" \"NoRepair\" 1")
+  WriteRegDWORD SHCTX \"${uninstall_key}\" \"NoRepair\" 1
+  WriteRegStr SHCTX \"${uninstall_key}\" \"MorvetaUninstallLink\" \"$(MorvetaUninstallLink).lnk\"")
+    set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "
+  ReadRegStr $MorvetaUninstallLink SHCTX \"${uninstall_key}\" \"MorvetaUninstallLink\"")
 
     set(CPACK_PACKAGE_FILE_NAME morveta-${MORVETA_VERSION}-win64)
     include(${CMAKE_CURRENT_LIST_DIR}/nsis_template.cmake)
