@@ -41,7 +41,6 @@ these names are a starting point, untried:
                liberation-sans-fonts
   Arch:    sudo pacman -S cmake gcc qt6-base qt6-translations qt6-wayland fontconfig wayland
                wayland-protocols ttf-liberation
-  macOS:   brew install cmake qt       (the system has Times New Roman; no Wayland there)
 then run this command again.
 MSG
         return 1
@@ -73,3 +72,4 @@ MORVETA_CHECK_PACKAGES=(doctest-dev weston fonts-dejavu-core locales
 MORVETA_WEB_PACKAGES=(emscripten fonts-croscore fonttools python3-brotli
     chromium chromium-driver firefox-esr webkit2gtk-driver xvfb python3-selenium python3-pil
     python3-websocket)
+
