@@ -383,7 +383,7 @@ ControlSet buildControls(QWidget& window)
     ControlSet c;
     const QStringList installed = QFontDatabase::families();
     setUpWindow(window, installed);
-    // Frames come first in the table, so their children find them built.
+    // Each frame stands in the table before the options it holds, so they find it built.
     for (std::size_t row = 0; row < kControls.size(); ++row) {
         QWidget* w = makeControl(c, window, kControls[row], installed);
         c.set(row, w);

@@ -196,7 +196,7 @@ constexpr std::size_t positionOf(Control control, int index)
 }
 
 // The rows of kControls by tab index: the order in which the keyboard visits
-// the controls, and in which they are created.
+// the controls (they are created in the table's order).
 constexpr std::array<std::size_t, kControls.size()> rowsByTabIndex()
 {
     std::array<std::size_t, kControls.size()> order{};
