@@ -73,3 +73,19 @@ MORVETA_WEB_PACKAGES=(emscripten fonts-croscore fonttools python3-brotli
     chromium chromium-driver firefox-esr webkit2gtk-driver xvfb python3-selenium python3-pil
     python3-websocket)
 
+# Runs ctest with the given arguments and fails where any test was skipped:
+# everything a test needs is installed here, so a skip (exit 77, QSKIP) is a
+# fault, which CTest alone would count as a pass.
+morveta_ctest() {
+    local log
+    log=$(mktemp)
+    local status=0
+    ctest "$@" 2>&1 | tee "$log" || status=$?
+    if grep -q '(Skipped)' "$log"; then
+        echo "Skipped, which counts as failed here:" >&2
+        grep '(Skipped)' "$log" >&2
+        status=1
+    fi
+    rm -f "$log"
+    return "$status"
+}
