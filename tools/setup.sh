@@ -56,11 +56,12 @@ MORVETA_JOBS=$(nproc 2>/dev/null || echo 2)
 # Bulgarian texts and its Wayland plugin.
 MORVETA_BUILD_PACKAGES=(cmake make gcc g++ qt6-base-dev libgl-dev libfontconfig-dev libwayland-dev
     libwayland-bin wayland-protocols fonts-liberation qt6-translations-l10n qt6-wayland)
-# What the tests and ./check add: doctest, the compositor and the stand-in
+# What the tests and ./check add: doctest, Qt's native interface (the
+# Wayland test's round trips), the compositor and the stand-in
 # face some tests run with, the static checkers, the fuzzing compiler, the
 # package validators, what the AT-SPI and screen-reader tests run on, and the Windows cross
 # compiler, Wine and NSIS for the Windows program.
-MORVETA_CHECK_PACKAGES=(doctest-dev weston fonts-dejavu-core locales
+MORVETA_CHECK_PACKAGES=(doctest-dev qt6-base-private-dev weston fonts-dejavu-core locales
     clang-tidy clang-format cppcheck clang libclang-rt-dev
     desktop-file-utils appstream dpkg-dev file lintian man-db git binutils-mingw-w64-x86-64
     xvfb xauth dbus at-spi2-core python3-pyatspi xdotool orca speech-dispatcher

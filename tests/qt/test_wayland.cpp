@@ -10,6 +10,9 @@
 #include <QAbstractButton>
 #include <QGuiApplication>
 #include <QWindow>
+#include <qpa/qplatformnativeinterface.h>
+
+#include <wayland-client-core.h>
 
 using qtgui::TitledWindow;
 
@@ -26,11 +29,22 @@ private slots:
 
 private:
     TitledWindow& titled() const { return *static_cast<TitledWindow*>(top.get()); }
-    // Lets the compositor answer and the window paint again: a client that
-    // broke the protocol is disconnected here, and its process ends.
-    static void roundTrip() { QTest::qWait(300); }
+    // Sends what the window has queued and waits until the compositor has
+    // answered all of it: a client that broke the protocol is disconnected
+    // here, and its process ends.
+    static void roundTrip();
     std::unique_ptr<QWidget> top;
 };
+
+void TestWayland::roundTrip()
+{
+    QCoreApplication::processEvents();
+    auto* display = static_cast<wl_display*>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display"));
+    QVERIFY(display);
+    QVERIFY(wl_display_roundtrip(display) >= 0);
+    QCoreApplication::processEvents();
+}
 
 void TestWayland::init()
 {

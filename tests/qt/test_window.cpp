@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 
 class TestWindow : public QObject {
@@ -556,6 +557,11 @@ void TestWindow::textStaysReadableUnderADarkScheme()
     dark.setColor(QPalette::Button, QColor(53, 53, 53));
     dark.setColor(QPalette::ButtonText, QColor(238, 238, 238));
     QApplication::setPalette(dark);
+    // The light scheme comes back however this ends, a failed check included.
+    const auto restore = qScopeGuard([this, light] {
+        window.reset();
+        QApplication::setPalette(light);
+    });
     window = openWindow();
     window->setTimerEnabled(false);
     const QImage image = screen(*window);
@@ -573,8 +579,6 @@ void TestWindow::textStaysReadableUnderADarkScheme()
     // White on magenta is readable (5.3:1) and stays.
     QCOMPARE(control(*window, "Igrach(1)")->palette().color(QPalette::WindowText),
              QColor(238, 238, 238));
-    window.reset();
-    QApplication::setPalette(light);
 }
 
 QTEST_MAIN(TestWindow)

@@ -76,10 +76,18 @@ def read_selection(history, line, new):
         sys.exit("the history's selected cell does not read its line")
 
     focused = []
+    on_line = (pyatspi.ROLE_LIST_ITEM, line)
 
+    # Tab once "Нова" has the focus; listen until the line has it, or give up
+    # after a deadline.
     def on_focus(event):
-        if event.detail1 == 1:
-            focused.append((event.source.getRole(), event.source.name))
+        if event.detail1 != 1:
+            return
+        focused.append((event.source.getRole(), event.source.name))
+        if focused[-1] == (new.getRole(), new.name) and on_line not in focused:
+            subprocess.run(["xdotool", "key", "Tab"], check=True, timeout=10)
+        elif focused[-1] == on_line:
+            pyatspi.Registry.stop()
 
     pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
     # The X server has no window manager: the game's window takes the
@@ -87,11 +95,10 @@ def read_selection(history, line, new):
     subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--class", "morveta",
                     "windowfocus", "--sync"], check=True, timeout=10)
     new.queryComponent().grabFocus()
-    GLib.timeout_add(300, lambda: subprocess.run(["xdotool", "key", "Tab"], check=True) and False)
-    GLib.timeout_add(1500, lambda: pyatspi.Registry.stop() or False)
+    GLib.timeout_add(10000, lambda: pyatspi.Registry.stop() or False)
     pyatspi.Registry.start()
     pyatspi.Registry.deregisterEventListener(on_focus, "object:state-changed:focused")
-    if (pyatspi.ROLE_LIST_ITEM, line) not in focused:
+    if on_line not in focused:
         sys.exit(f"focusing the history focused {focused!r}, not its line")
     if not history.getChildAtIndex(0).getState().contains(pyatspi.STATE_FOCUSED):
         sys.exit("the history's line does not read as focused")
