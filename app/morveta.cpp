@@ -67,6 +67,22 @@ void Morveta::Igrach_Click(int Index)
 
 void Morveta::Timer1_Timer() { ComputerPick(); }
 
+void Morveta::clicked(app::ControlId control)
+{
+    switch (control.control) {
+    case Control::Buton: Buton_Click(control.index); break;
+    case Control::Nachalo: Nachalo_Click(control.index); break;
+    case Control::Igrach:
+        if (control.index < 0 || control.index >= kOptionCount)
+            break;
+        for (int i = 0; i < kOptionCount; ++i)
+            window_.setValue({Control::Igrach, i}, i == control.index);
+        Igrach_Click(control.index);
+        break;
+    default: break;
+    }
+}
+
 void Morveta::markPick(game::MoveIndex move, bool picked)
 {
     if (!game::isMove(move))

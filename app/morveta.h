@@ -10,6 +10,7 @@
 #include <optional>
 
 namespace app {
+struct ControlId;
 class RandomSource;
 class Window;
 } // namespace app
@@ -29,6 +30,11 @@ public:
     // The player's move 0..2; ends the round when one is running. Others do nothing.
     void Buton_Click(int Index);
     void Timer1_Timer();
+
+    // A control was clicked, by the mouse, a key or a screen reader: a clicked
+    // option button is selected alone in its group, then the handler that
+    // serves the control runs. A control no handler serves changes nothing.
+    void clicked(app::ControlId control);
 
     // Read-only views for tools and tests.
     game::MoveIndex computerChoice() const { return ComputerChoice; }

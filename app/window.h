@@ -33,8 +33,9 @@ public:
     // repaints nothing.
     virtual void setBackColor(ControlId control, ui::Rgb colour) = 0;
 
-    // Selects or clears an option button. Clearing the selected button of a
-    // group leaves the group with none selected; selecting one clears the others.
+    // Selects or clears this one option button; the others keep their state
+    // (the handlers keep each group to one). Clearing the selected button of
+    // a group leaves the group with none selected.
     virtual void setValue(ControlId option, bool selected) = 0;
 
     // A text box's whole text in UTF-8, whatever the user typed into it.

@@ -4,6 +4,7 @@
 #include "random_source.h"
 #include "text.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,15 +40,11 @@ MorvetaWindow::MorvetaWindow(std::unique_ptr<app::RandomSource> random, QWidget*
 {
     setObjectName(QStringLiteral("Morveta"));
 
-    for (int i = 0; i < ui::arraySize(Control::Buton); ++i)
-        connect(controls_.as<QPushButton>({Control::Buton, i}), &QPushButton::clicked, this,
-                [this, i] { handlers_.Buton_Click(i); });
-    for (int i = 0; i < ui::arraySize(Control::Nachalo); ++i)
-        connect(controls_.as<QPushButton>({Control::Nachalo, i}), &QPushButton::clicked, this,
-                [this, i] { handlers_.Nachalo_Click(i); });
-    for (int i = 0; i < ui::arraySize(Control::Igrach); ++i)
-        connect(controls_.as<QRadioButton>({Control::Igrach, i}), &QRadioButton::clicked, this,
-                [this, i] { handlers_.Igrach_Click(i); });
+    for (const ui::ControlEntry& entry : kControls) {
+        const app::ControlId id{entry.control, entry.index};
+        if (auto* button = controls_.as<QAbstractButton>(id))
+            connect(button, &QAbstractButton::clicked, this, [this, id] { handlers_.clicked(id); });
+    }
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(ui::kTimerIntervalMs);

@@ -53,16 +53,7 @@ void BrowserWindow::click(std::size_t row)
     if (row >= ui::kControls.size())
         return;
     const ui::ControlEntry& entry = ui::kControls[row];
-    switch (entry.control) {
-    case ui::Control::Buton: handlers_.Buton_Click(entry.index); break;
-    case ui::Control::Nachalo: handlers_.Nachalo_Click(entry.index); break;
-    case ui::Control::Igrach:
-        // The page has selected the option already.
-        setValue({entry.control, entry.index}, true);
-        handlers_.Igrach_Click(entry.index);
-        break;
-    default: break;
-    }
+    handlers_.clicked({entry.control, entry.index});
 }
 
 void BrowserWindow::tick()

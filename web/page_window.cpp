@@ -44,12 +44,9 @@ void PageWindow::setValue(app::ControlId option, bool selected)
     const std::size_t row = ui::positionOf(option.control, option.index);
     if (row == kRows)
         return;
-    for (std::size_t other = 0; other < kRows; ++other) {
-        const bool value = other == row ? selected : (selected ? false : selected_[other]);
-        if (kControls[other].control == option.control && selected_[other] != value) {
-            selected_[other] = value;
-            showSelected(other);
-        }
+    if (selected_[row] != selected) {
+        selected_[row] = selected;
+        showSelected(row);
     }
 }
 

@@ -196,15 +196,7 @@ void MorvetaWindow::onCommand(UINT id, int code)
     if (!row || !isClick(code))
         return;
     const ui::ControlEntry& entry = ui::kControls[*row];
-    switch (entry.control) {
-    case Control::Buton: handlers_.Buton_Click(entry.index); break;
-    case Control::Nachalo: handlers_.Nachalo_Click(entry.index); break;
-    case Control::Igrach:
-        controls_.keepTabStopOnSelectedOption();
-        handlers_.Igrach_Click(entry.index);
-        break;
-    default: break;
-    }
+    handlers_.clicked({entry.control, entry.index});
 }
 
 ui::Rgb MorvetaWindow::backColor(app::ControlId control) const
@@ -224,18 +216,10 @@ void MorvetaWindow::setValue(app::ControlId option, bool selected)
     const HWND target = control(option);
     if (!target)
         return;
-    // The computer's marks are plain option buttons: the group is kept here.
     // Only a change is sent, since each check mark is redrawn at once.
-    const auto check = [](HWND button, bool on) {
-        const bool now = SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        if (now != on)
-            SendMessageW(button, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-    };
-    if (selected)
-        for (int i = 0; i < ui::arraySize(option.control); ++i)
-            if (const HWND other = control({option.control, i}); other && other != target)
-                check(other, false);
-    check(target, selected);
+    const bool now = SendMessageW(target, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    if (now != selected)
+        SendMessageW(target, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
     if (option.control == Control::Igrach)
         controls_.keepTabStopOnSelectedOption();
 }

@@ -54,13 +54,8 @@ public:
     }
     void setValue(app::ControlId c, bool selected) override
     {
-        if (!state.values.count({c.control, c.index}))
-            return;
-        if (selected)
-            for (auto& [key, value] : state.values)
-                if (key.first == c.control)
-                    value = false;
-        state.values[{c.control, c.index}] = selected;
+        if (const auto it = state.values.find({c.control, c.index}); it != state.values.end())
+            it->second = selected;
     }
     std::string text(app::ControlId c) const override
     {
