@@ -3,6 +3,7 @@
 // modes, the history and the scores.
 #include "fake_window.h"
 #include "morveta.h"
+#include "expected_colours.h"
 #include "expected_line.h"
 #include "scripted_random.h"
 
@@ -17,6 +18,7 @@ using testing_support::FakeWindow;
 using testing_support::lineFor;
 using testing_support::ScriptedRandom;
 using ui::Control;
+namespace colours = testing_support::colours;
 
 namespace {
 
@@ -45,7 +47,7 @@ struct Game {
         CHECK(window.selectedRadio() == picked);
         for (int i = 0; i < 3; ++i)
             CHECK(window.colour(Control::Radio, i) ==
-                  (i == picked ? ui::PickColour : ui::IdleColour));
+                  (i == picked ? colours::kPick : colours::kIdle));
     }
 
     FakeWindow window;
@@ -80,7 +82,7 @@ TEST_CASE("start-up starts the random sequence once, zeroes the scores in the pl
     CHECK(window.state.timer);
     // Radio(0) carries the pick colour before any pick, yet none is selected.
     CHECK(window.selectedRadio() == -1);
-    CHECK(window.colour(Control::Radio, 0) == ui::PickColour);
+    CHECK(window.colour(Control::Radio, 0) == colours::kPick);
     CHECK(window.state.values.at({Control::Igrach, 0}));
 }
 
@@ -107,22 +109,22 @@ TEST_CASE("a tick that draws the same move leaves the window as it was")
 TEST_CASE("Нова starts the round and repaints the move buttons, even with no round played")
 {
     Game g;
-    g.window.setBackColor({Control::Buton, 1}, ui::PressedColour);
+    g.window.setBackColor({Control::Buton, 1}, colours::kPeach);
     g.window.setTimerEnabled(false);
     g.morveta.Nachalo_Click(0);
     CHECK(g.window.state.timer);
     for (int i = 0; i < 3; ++i)
-        CHECK(g.window.colour(Control::Buton, i) == ui::IdleColour);
+        CHECK(g.window.colour(Control::Buton, i) == colours::kIdle);
     CHECK(g.window.score(0) == "0");
 
     SUBCASE("after a round it keeps the scores and the history")
     {
         g.play(0, 2);
         CHECK_FALSE(g.window.state.timer);
-        CHECK(g.window.colour(Control::Buton, 2) == ui::PressedColour);
+        CHECK(g.window.colour(Control::Buton, 2) == colours::kPeach);
         g.morveta.Nachalo_Click(0);
         CHECK(g.window.state.timer);
-        CHECK(g.window.colour(Control::Buton, 2) == ui::IdleColour);
+        CHECK(g.window.colour(Control::Buton, 2) == colours::kIdle);
         CHECK(g.window.state.lines.size() == 1);
         CHECK(g.window.score(0) == "0");
         CHECK(g.window.score(1) == "2");
@@ -144,9 +146,10 @@ TEST_CASE("Изчисти clears the match and the round goes on")
     CHECK(g.window.score(0) == "0");
     CHECK(g.window.score(1) == "0");
     CHECK(g.window.state.timer);
-    CHECK(g.window.colour(Control::Rezul, 0) == ui::PressedColour);
+    // Изчисти leaves the mode's colour on the scores.
+    CHECK(g.window.colour(Control::Rezul, 0) == colours::kPeach);
     for (int i = 0; i < 3; ++i)
-        CHECK(g.window.colour(Control::Buton, i) == ui::IdleColour);
+        CHECK(g.window.colour(Control::Buton, i) == colours::kIdle);
 
     // Player first: the computer answers scissors with rock.
     g.play(1, 1);
@@ -169,7 +172,7 @@ TEST_CASE("choosing who plays first recolours the scores and starts a new match"
     CHECK(g.morveta.firstMover() == std::optional<std::int16_t>(1));
     for (int i = 0; i < 2; ++i) {
         CHECK(g.window.score(i) == "0");
-        CHECK(g.window.colour(Control::Rezul, i) == ui::Rgb{192, 0, 192});
+        CHECK(g.window.colour(Control::Rezul, i) == colours::kComputerFirst);
     }
     CHECK(g.window.state.lines.empty());
     CHECK(g.window.state.timer);
@@ -187,11 +190,15 @@ TEST_CASE("choosing who plays first recolours the scores and starts a new match"
         CHECK(g.window.state.lines.empty());
         CHECK(g.window.score(0) == "0");
     }
-    SUBCASE("back to the player takes the player's colour")
+    SUBCASE("back to the player takes the colour the player's option shows")
     {
+        // Copied from the option, whatever it is, not written as a constant.
+        const ui::Rgb shown{1, 2, 3};
+        g.window.setBackColor({Control::Igrach, 0}, shown);
         g.morveta.Igrach_Click(0);
         CHECK(g.morveta.firstMover() == std::optional<std::int16_t>(0));
-        CHECK(g.window.colour(Control::Rezul, 1) == ui::PressedColour);
+        CHECK(g.window.colour(Control::Rezul, 0) == shown);
+        CHECK(g.window.colour(Control::Rezul, 1) == shown);
     }
 }
 
@@ -214,7 +221,7 @@ TEST_CASE("player first: the computer answers with the move that beats the playe
             CHECK(g.window.state.selected == shown);
             CHECK(g.window.score(0) == "0");
             CHECK(g.window.score(1) == std::to_string(2 * (shown + 1)));
-            CHECK(g.window.colour(Control::Buton, row.player) == ui::PressedColour);
+            CHECK(g.window.colour(Control::Buton, row.player) == colours::kPeach);
             g.morveta.Nachalo_Click(0);
         }
     }
@@ -273,9 +280,9 @@ TEST_CASE("a click after the round records nothing; player first still moves the
             CHECK(game::toInt(g.morveta.computerChoice()) ==
                   (computerFirst ? afterRound : (move + 2) % 3));
             g.checkMarks();
-            CHECK(g.window.colour(Control::Buton, 0) == ui::PressedColour);
-            CHECK(g.window.colour(Control::Buton, 1) == ui::IdleColour);
-            CHECK(g.window.colour(Control::Buton, 2) == ui::IdleColour);
+            CHECK(g.window.colour(Control::Buton, 0) == colours::kPeach);
+            CHECK(g.window.colour(Control::Buton, 1) == colours::kIdle);
+            CHECK(g.window.colour(Control::Buton, 2) == colours::kIdle);
         }
         CHECK(game::toInt(g.morveta.playerChoice()) == 0);
     }

@@ -2,6 +2,7 @@
 // texts, tab order and initial states.
 #include "probe.h"
 
+#include "expected_places.h"
 #include "expected_texts.h"
 #include "text.h"
 
@@ -99,26 +100,10 @@ void TestWindow::controlsStandWhereTheTableSays_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("rect");
-    // Pixels at 96 dpi, relative to the container (a frame for option buttons).
-    QTest::newRow("Label2(0)") << "Label2(0)" << QRect(104, 0, 313, 25);
-    QTest::newRow("Label2(2)") << "Label2(2)" << QRect(8, 32, 121, 25);
-    QTest::newRow("Label2(1)") << "Label2(1)" << QRect(144, 32, 65, 25);
-    QTest::newRow("Frame1") << "Frame1" << QRect(8, 64, 129, 65);
-    QTest::newRow("Igrach(0)") << "Igrach(0)" << QRect(0, 8, 121, 25);
-    QTest::newRow("Igrach(1)") << "Igrach(1)" << QRect(0, 40, 121, 25);
-    QTest::newRow("Rezul(0)") << "Rezul(0)" << QRect(144, 72, 65, 27);
-    QTest::newRow("Rezul(1)") << "Rezul(1)" << QRect(144, 104, 65, 27);
-    QTest::newRow("Frame2") << "Frame2" << QRect(336, 32, 17, 105);
-    QTest::newRow("Radio(0)") << "Radio(0)" << QRect(0, 8, 33, 25);
-    QTest::newRow("Radio(1)") << "Radio(1)" << QRect(0, 40, 17, 25);
-    QTest::newRow("Radio(2)") << "Radio(2)" << QRect(0, 72, 17, 25);
-    QTest::newRow("Buton(0)") << "Buton(0)" << QRect(368, 40, 73, 25);
-    QTest::newRow("Buton(1)") << "Buton(1)" << QRect(368, 72, 73, 25);
-    QTest::newRow("Buton(2)") << "Buton(2)" << QRect(368, 104, 73, 25);
-    QTest::newRow("Nachalo(1)") << "Nachalo(1)" << QRect(448, 40, 65, 33);
-    QTest::newRow("Nachalo(0)") << "Nachalo(0)" << QRect(448, 96, 65, 33);
-    QTest::newRow("Rezultat") << "Rezultat" << QRect(8, 136, 505, 80);
-    QTest::newRow("Text1") << "Text1" << QRect(8, 224, 505, 129);
+    for (const testing_support::ExpectedPlace& p : testing_support::kExpectedPlaces) {
+        const QString name = QString::fromStdString(testing_support::nameOf(p.control, p.index));
+        QTest::newRow(qPrintable(name)) << name << QRect(p.left, p.top, p.width, p.height);
+    }
 }
 
 void TestWindow::controlsStandWhereTheTableSays()

@@ -1,9 +1,10 @@
-// Prints the layout table as the page must show it, for the browser test:
-// every control's rectangle in CSS pixels within the window (an option's
-// frame added), its kind, face and the keyboard's order of stops, and what
-// a screen reader must hear of it, from the tests' own table of texts.
+// Prints what the page must show, for the browser test, from the tests' own
+// tables: every control's rectangle in CSS pixels within the window (an
+// option's frame added), its face and the keyboard's order of stops, and
+// what it shows and a screen reader must hear of it.
 
 #include "expected_colours.h"
+#include "expected_places.h"
 #include "expected_texts.h"
 #include "layout.h"
 
@@ -42,35 +43,37 @@ int main()
     std::printf("{\"idle\":%s,\"pick\":%s,\"pressed\":%s,", colour(colours::kIdle).c_str(),
                 colour(colours::kPick).c_str(), colour(colours::kPeach).c_str());
     std::printf("\"title\":%s,\"width\":%d,\"height\":%d,\"window\":[%d,%d,%d],\"controls\":[",
-                quoted(ui::kCaption).c_str(), ui::toPixels(ui::kClientArea.width, 96),
-                ui::toPixels(ui::kClientArea.height, 96), ui::kWindowColour.r, ui::kWindowColour.g,
-                ui::kWindowColour.b);
+                quoted(ui::kCaption).c_str(), testing_support::kExpectedClientSize.width,
+                testing_support::kExpectedClientSize.height, colours::kWindowBlue.r,
+                colours::kWindowBlue.g, colours::kWindowBlue.b);
+    // Each row as the page makes it, with what the tests expect of it.
     for (std::size_t row = 0; row < ui::kControls.size(); ++row) {
         const ui::ControlEntry& c = ui::kControls[row];
-        ui::Twips r = c.rect;
-        if (const auto frame = ui::containerOf(c.control)) {
-            const ui::Twips& f = ui::kControls[ui::positionOf(*frame, 0)].rect;
-            r.left += f.left;
-            r.top += f.top;
-        }
-        const auto* expected = std::find_if(
-            testing_support::kExpectedTexts.begin(), testing_support::kExpectedTexts.end(),
-            [&](const auto& e) { return e.control == c.control && e.index == c.index; });
-        if (expected == testing_support::kExpectedTexts.end()) {
-            std::fprintf(stderr, "no expected texts for row %zu\n", row);
+        const auto same = [&](const auto& e) {
+            return e.control == c.control && e.index == c.index;
+        };
+        const auto* text = std::find_if(testing_support::kExpectedTexts.begin(),
+                                        testing_support::kExpectedTexts.end(), same);
+        const auto* place = std::find_if(testing_support::kExpectedPlaces.begin(),
+                                         testing_support::kExpectedPlaces.end(), same);
+        if (text == testing_support::kExpectedTexts.end() ||
+            place == testing_support::kExpectedPlaces.end()) {
+            std::fprintf(stderr, "nothing expected of row %zu\n", row);
             return 1;
         }
-        std::printf(
-            "%s{\"row\":%zu,\"name\":%s,\"index\":%d,\"rect\":[%d,%d,%d,%d],\"caption\":%s,"
-            "\"spoken\":%s,\"description\":%s,\"tab\":%d,\"face\":%s}",
-            row ? "," : "", row, quoted(ui::controlName(c.control)).c_str(), c.index,
-            ui::toPixels(r.left, 96), ui::toPixels(r.top, 96), ui::toPixels(r.width, 96),
-            ui::toPixels(r.height, 96), quoted(c.caption).c_str(), quoted(expected->name).c_str(),
-            quoted(expected->description).c_str(), c.tabIndex,
-            c.colour ? ("[" + std::to_string(c.colour->r) + "," + std::to_string(c.colour->g) +
-                        "," + std::to_string(c.colour->b) + "]")
-                           .c_str()
-                     : "null");
+        int left = place->left;
+        int top = place->top;
+        if (const auto frame = ui::containerOf(c.control)) {
+            left += testing_support::expectedPlace(*frame, 0).left;
+            top += testing_support::expectedPlace(*frame, 0).top;
+        }
+        const std::string face = place->face ? colour(*place->face) : "null";
+        std::printf("%s{\"row\":%zu,\"name\":%s,\"index\":%d,\"rect\":[%d,%d,%d,%d],"
+                    "\"caption\":%s,\"spoken\":%s,\"description\":%s,\"tab\":%d,\"face\":%s}",
+                    row ? "," : "", row, quoted(ui::controlName(c.control)).c_str(), c.index, left,
+                    top, place->width, place->height, quoted(text->caption).c_str(),
+                    quoted(text->name).c_str(), quoted(text->description).c_str(), place->tab,
+                    face.c_str());
     }
     std::printf("]}\n");
     return 0;

@@ -6,6 +6,7 @@
 #include "game_window.h"
 #include "expected_colours.h"
 #include "expected_line.h"
+#include "expected_places.h"
 #include "expected_texts.h"
 #include "scripted_random.h"
 #include "text.h"
@@ -221,12 +222,6 @@ struct Game {
     std::unique_ptr<MorvetaWindow> window;
 };
 
-struct Place {
-    Control control;
-    int index;
-    RECT rect; // left, top, right, bottom in the container's client area, at 96 dpi
-};
-
 } // namespace
 
 TEST_CASE("the window is fixed at 522 x 354 with a caption, a system menu and Close only")
@@ -294,28 +289,16 @@ TEST_CASE("a window or control the system refuses leaves no window behind and sa
 TEST_CASE("every control stands where the design puts it")
 {
     Game g;
-    const std::array<Place, 19> places{{
-        {Control::Label2, 0, {104, 0, 417, 25}},    {Control::Label2, 2, {8, 32, 129, 57}},
-        {Control::Label2, 1, {144, 32, 209, 57}},   {Control::Frame1, 0, {8, 64, 137, 129}},
-        {Control::Igrach, 0, {0, 8, 121, 33}},      {Control::Igrach, 1, {0, 40, 121, 65}},
-        {Control::Rezul, 0, {144, 72, 209, 99}},    {Control::Rezul, 1, {144, 104, 209, 131}},
-        {Control::Frame2, 0, {336, 32, 353, 137}},  {Control::Radio, 0, {0, 8, 33, 33}},
-        {Control::Radio, 1, {0, 40, 17, 65}},       {Control::Radio, 2, {0, 72, 17, 97}},
-        {Control::Buton, 0, {368, 40, 441, 65}},    {Control::Buton, 1, {368, 72, 441, 97}},
-        {Control::Buton, 2, {368, 104, 441, 129}},  {Control::Nachalo, 1, {448, 40, 513, 73}},
-        {Control::Nachalo, 0, {448, 96, 513, 129}}, {Control::Rezultat, 0, {8, 136, 513, 216}},
-        {Control::Text1, 0, {8, 224, 513, 353}},
-    }};
-    for (const Place& p : places) {
+    for (const testing_support::ExpectedPlace& p : testing_support::kExpectedPlaces) {
         CAPTURE(ui::controlName(p.control));
         CAPTURE(p.index);
         const HWND control = g.at(p.control, p.index);
         REQUIRE(control != nullptr);
         const RECT r = placeOf(control);
-        CHECK(r.left == p.rect.left);
-        CHECK(r.top == p.rect.top);
-        CHECK(r.right == p.rect.right);
-        CHECK(r.bottom == p.rect.bottom);
+        CHECK(r.left == p.left);
+        CHECK(r.top == p.top);
+        CHECK(r.right == p.left + p.width);
+        CHECK(r.bottom == p.top + p.height);
         const bool inFrame = p.control == Control::Igrach || p.control == Control::Radio;
         const HWND container =
             inFrame ? g.at(p.control == Control::Igrach ? Control::Frame1 : Control::Frame2)
