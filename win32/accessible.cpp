@@ -7,7 +7,6 @@
 
 #include <atomic>
 #include <memory>
-#include <new>
 #include <string>
 
 namespace win32gui {
@@ -320,14 +319,10 @@ void nameForScreenReaders(HWND control, std::wstring_view name, std::wstring_vie
     // The controls' user data is the program's: it holds the naming.
     if (!control || GetWindowLongPtrW(control, GWLP_USERDATA) != 0)
         return;
-    std::unique_ptr<Naming> naming;
-    try {
-        naming = std::make_unique<Naming>();
-        naming->name = name;
-        naming->description = description;
-    } catch (const std::bad_alloc&) {
-        return; // no memory: the control keeps the system's naming
-    }
+    // Running out of memory here ends the program (main.cpp), as anywhere.
+    auto naming = std::make_unique<Naming>();
+    naming->name = name;
+    naming->description = description;
     naming->previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
     naming->role = role;
     // From here the control owns it, until WM_NCDESTROY.

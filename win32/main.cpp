@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <new>
 #include <string>
 
 namespace {
@@ -18,6 +19,11 @@ void reportStartFailure(DWORD error)
     MessageBoxW(nullptr, text.c_str(), L"Морвета", MB_OK | MB_ICONERROR);
 }
 
+// Running out of memory anywhere ends the program with a message, as any other
+// run-time error does, before an exception could unwind through the system's
+// frames of a window procedure.
+void outOfMemory() { FatalAppExitW(0, L"Морвета: няма достатъчно памет."); }
+
 } // namespace
 
 // An uncaught exception ends the program at once. GCC's own handler would
@@ -31,6 +37,7 @@ void __verbose_terminate_handler() { std::abort(); }
 int WINAPI wWinMain(HINSTANCE hInstance, [[maybe_unused]] HINSTANCE hPrevInstance,
                     [[maybe_unused]] LPWSTR lpCmdLine, int nShowCmd)
 {
+    std::set_new_handler(outOfMemory);
     win32gui::MorvetaWindow window(hInstance);
     if (!window.valid()) {
         reportStartFailure(window.failure());
