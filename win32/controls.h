@@ -18,8 +18,8 @@ namespace win32gui {
 // How the controls of one kind are made. A row adds its own group start and
 // disabled state; each control starts visible.
 struct ControlKind {
-    const wchar_t* windowClass;
-    DWORD style;
+    const wchar_t* windowClass = nullptr;
+    DWORD style = 0;
     DWORD exStyle = 0;
     LONG role = 0; // what screen readers are told it is; 0: what the system says
 };
