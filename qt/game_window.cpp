@@ -83,62 +83,37 @@ void MorvetaWindow::watchScreen()
 
 MorvetaWindow::~MorvetaWindow() = default;
 
-QWidget* MorvetaWindow::coloured(app::ControlId id) const
-{
-    const std::size_t row = ui::positionOf(id.control, id.index);
-    return row < kControls.size() && kControls[row].face == ui::Face::Painted ? controls_.at(row)
-                                                                              : nullptr;
-}
-
-QRadioButton* MorvetaWindow::optionAt(app::ControlId id) const
-{
-    const bool option = id.control == Control::Igrach || id.control == Control::Radio;
-    return option ? controls_.as<QRadioButton>(id) : nullptr;
-}
-
-QLineEdit* MorvetaWindow::boxAt(app::ControlId id) const
-{
-    return id.control == Control::Rezul ? controls_.as<QLineEdit>(id) : nullptr;
-}
-
 HistoryList* MorvetaWindow::history() const
 {
     return controls_.as<HistoryList>({Control::Rezultat, 0});
 }
 
-ui::Rgb MorvetaWindow::backColor(app::ControlId control) const
+ui::Rgb MorvetaWindow::faceColourAt(std::size_t row) const
 {
-    const QWidget* w = coloured(control);
-    if (!w)
-        return {};
-    const QColor c = qtgui::backColor(*w);
+    const QColor c = qtgui::backColor(*controls_.at(row));
     return {std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
 }
 
-void MorvetaWindow::setBackColor(app::ControlId control, ui::Rgb colour)
+void MorvetaWindow::paintFaceAt(std::size_t row, ui::Rgb colour)
 {
-    if (QWidget* w = coloured(control))
-        qtgui::setBackColor(*w, colour);
+    qtgui::setBackColor(*controls_.at(row), colour);
 }
 
-void MorvetaWindow::setValue(app::ControlId option, bool selected)
+void MorvetaWindow::selectOptionAt(std::size_t row, bool selected)
 {
-    if (QRadioButton* r = optionAt(option))
-        qtgui::setValue(*r, selected);
+    qtgui::setValue(*static_cast<QRadioButton*>(controls_.at(row)), selected);
 }
 
-std::string MorvetaWindow::text(app::ControlId box) const
+std::string MorvetaWindow::scoreTextAt(std::size_t row) const
 {
-    const QLineEdit* b = boxAt(box);
-    return b ? toUtf8(b->text()) : std::string();
+    return toUtf8(static_cast<const QLineEdit*>(controls_.at(row))->text());
 }
 
-void MorvetaWindow::setText(app::ControlId box, std::string_view utf8)
+void MorvetaWindow::setScoreTextAt(std::size_t row, std::string_view utf8)
 {
-    if (QLineEdit* b = boxAt(box)) {
-        b->setText(toQString(utf8));
-        b->setCursorPosition(0);
-    }
+    auto* box = static_cast<QLineEdit*>(controls_.at(row));
+    box->setText(toQString(utf8));
+    box->setCursorPosition(0);
 }
 
 void MorvetaWindow::appendLine(std::string_view utf8) { history()->addItem(toQString(utf8)); }

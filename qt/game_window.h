@@ -25,11 +25,6 @@ public:
     Morveta& handlers() { return handlers_; }
     const QTimer& timer() const { return Timer1; }
 
-    ui::Rgb backColor(app::ControlId control) const override;
-    void setBackColor(app::ControlId control, ui::Rgb colour) override;
-    void setValue(app::ControlId option, bool selected) override;
-    std::string text(app::ControlId box) const override;
-    void setText(app::ControlId box, std::string_view utf8) override;
     void appendLine(std::string_view utf8) override;
     void clearLines() override;
     std::int64_t lineCount() const override;
@@ -41,15 +36,16 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    ui::Rgb faceColourAt(std::size_t row) const override;
+    void paintFaceAt(std::size_t row, ui::Rgb colour) override;
+    void selectOptionAt(std::size_t row, bool selected) override;
+    std::string scoreTextAt(std::size_t row) const override;
+    void setScoreTextAt(std::size_t row, std::string_view utf8) override;
 
 private:
     // Lays the window out again whenever its screen's logical dpi changes;
     // a move to another screen calls it anew.
     void watchScreen();
-    // The labels, buttons, options and score boxes, whose colour the game sets.
-    QWidget* coloured(app::ControlId id) const;
-    QRadioButton* optionAt(app::ControlId id) const;
-    QLineEdit* boxAt(app::ControlId id) const;
     HistoryList* history() const;
 
     ControlSet controls_;

@@ -16,51 +16,25 @@ PageWindow::PageWindow()
     }
 }
 
-std::size_t PageWindow::rowOf(app::ControlId control, Control kind)
+void PageWindow::paintFaceAt(std::size_t row, ui::Rgb colour)
 {
-    return control.control == kind ? ui::positionOf(control.control, control.index) : kRows;
-}
-
-ui::Rgb PageWindow::backColor(app::ControlId control) const
-{
-    const std::size_t row = ui::positionOf(control.control, control.index);
-    return row < kRows && kControls[row].face == ui::Face::Painted ? faces_[row] : ui::Rgb{};
-}
-
-void PageWindow::setBackColor(app::ControlId control, ui::Rgb colour)
-{
-    const std::size_t row = ui::positionOf(control.control, control.index);
-    if (row == kRows || kControls[row].face != ui::Face::Painted || faces_[row] == colour)
+    if (faces_[row] == colour)
         return;
     const ui::Rgb was = faces_[row];
     faces_[row] = colour;
     showFace(row, was);
 }
 
-void PageWindow::setValue(app::ControlId option, bool selected)
+void PageWindow::selectOptionAt(std::size_t row, bool selected)
 {
-    if (option.control != Control::Igrach && option.control != Control::Radio)
-        return;
-    const std::size_t row = ui::positionOf(option.control, option.index);
-    if (row == kRows)
-        return;
     if (selected_[row] != selected) {
         selected_[row] = selected;
         showSelected(row);
     }
 }
 
-std::string PageWindow::text(app::ControlId box) const
+void PageWindow::setScoreTextAt(std::size_t row, std::string_view utf8)
 {
-    const std::size_t row = rowOf(box, Control::Rezul);
-    return row < kRows ? typedText(row) : std::string();
-}
-
-void PageWindow::setText(app::ControlId box, std::string_view utf8)
-{
-    const std::size_t row = rowOf(box, Control::Rezul);
-    if (row == kRows)
-        return;
     texts_[row] = std::string(utf8);
     showText(row);
 }

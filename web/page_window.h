@@ -23,11 +23,6 @@ class PageWindow : public app::Window {
 public:
     PageWindow();
 
-    ui::Rgb backColor(app::ControlId control) const override;
-    void setBackColor(app::ControlId control, ui::Rgb colour) override;
-    void setValue(app::ControlId option, bool selected) override;
-    std::string text(app::ControlId box) const override;
-    void setText(app::ControlId box, std::string_view utf8) override;
     void appendLine(std::string_view utf8) override;
     void clearLines() override;
     std::int64_t lineCount() const override { return lines_; }
@@ -45,6 +40,12 @@ public:
     std::int64_t selectedLine() const { return selectedLine_; }
 
 protected:
+    ui::Rgb faceColourAt(std::size_t row) const override { return faces_[row]; }
+    void paintFaceAt(std::size_t row, ui::Rgb colour) override;
+    void selectOptionAt(std::size_t row, bool selected) override;
+    std::string scoreTextAt(std::size_t row) const override { return typedText(row); }
+    void setScoreTextAt(std::size_t row, std::string_view utf8) override;
+
     // What the browser is told of each change that shows; nothing here.
     // A painted row's face changed from `was` to face(row).
     virtual void showFace(std::size_t /*row*/, ui::Rgb /*was*/) {}
@@ -60,8 +61,6 @@ protected:
 
 private:
     static constexpr std::size_t kRows = ui::kControls.size();
-    // The row of a control of the kind, or kRows.
-    static std::size_t rowOf(app::ControlId control, ui::Control kind);
 
     std::array<ui::Rgb, kRows> faces_{};
     std::array<bool, kRows> selected_{};

@@ -199,38 +199,30 @@ void MorvetaWindow::onCommand(UINT id, int code)
     handlers_.clicked({entry.control, entry.index});
 }
 
-ui::Rgb MorvetaWindow::backColor(app::ControlId control) const
+ui::Rgb MorvetaWindow::faceColourAt(std::size_t row) const
 {
-    return controls_.faceColour(ui::positionOf(control.control, control.index)).value_or(ui::Rgb{});
+    return controls_.faceColour(row).value_or(ui::Rgb{});
 }
 
-void MorvetaWindow::setBackColor(app::ControlId control, ui::Rgb colour)
+void MorvetaWindow::paintFaceAt(std::size_t row, ui::Rgb colour)
 {
-    controls_.paintFace(ui::positionOf(control.control, control.index), colour);
+    controls_.paintFace(row, colour);
 }
 
-void MorvetaWindow::setValue(app::ControlId option, bool selected)
+void MorvetaWindow::selectOptionAt(std::size_t row, bool selected)
 {
-    if (option.control != Control::Radio && option.control != Control::Igrach)
-        return;
-    const HWND target = control(option);
-    if (!target)
-        return;
+    const HWND target = controls_.at(row);
     // Only a change is sent, since each check mark is redrawn at once.
     const bool now = SendMessageW(target, BM_GETCHECK, 0, 0) == BST_CHECKED;
     if (now != selected)
         SendMessageW(target, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
-    if (option.control == Control::Igrach)
+    if (ui::kControls[row].control == Control::Igrach)
         controls_.keepTabStopOnSelectedOption();
 }
 
-std::string MorvetaWindow::text(app::ControlId box) const
+std::string MorvetaWindow::scoreTextAt(std::size_t row) const
 {
-    if (box.control != Control::Rezul)
-        return {};
-    const HWND edit = control(box);
-    if (!edit)
-        return {};
+    const HWND edit = controls_.at(row);
     const int length = GetWindowTextLengthW(edit);
     std::wstring wide(std::size_t(length > 0 ? length : 0) + 1, L'\0');
     const int read = GetWindowTextW(edit, wide.data(), int(wide.size()));
@@ -238,15 +230,12 @@ std::string MorvetaWindow::text(app::ControlId box) const
     return toUtf8(wide);
 }
 
-void MorvetaWindow::setText(app::ControlId box, std::string_view utf8)
+void MorvetaWindow::setScoreTextAt(std::size_t row, std::string_view utf8)
 {
-    if (box.control != Control::Rezul)
-        return;
-    if (const HWND edit = control(box)) {
-        SetWindowTextW(edit, toWide(utf8).c_str());
-        SendMessageW(edit, EM_SETSEL, 0, 0);
-        SendMessageW(edit, EM_SCROLLCARET, 0, 0);
-    }
+    const HWND edit = controls_.at(row);
+    SetWindowTextW(edit, toWide(utf8).c_str());
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
 }
 
 void MorvetaWindow::appendLine(std::string_view utf8)

@@ -41,11 +41,6 @@ public:
     Morveta& handlers() { return handlers_; }
     int dpi() const { return controls_.dpi(); }
 
-    ui::Rgb backColor(app::ControlId control) const override;
-    void setBackColor(app::ControlId control, ui::Rgb colour) override;
-    void setValue(app::ControlId option, bool selected) override;
-    std::string text(app::ControlId box) const override;
-    void setText(app::ControlId box, std::string_view utf8) override;
     void appendLine(std::string_view utf8) override;
     void clearLines() override;
     std::int64_t lineCount() const override;
@@ -55,6 +50,13 @@ public:
     // As the focused control's description, told with NotifyWinEvent; the
     // control says its own again once the focus leaves it.
     void announce(std::string_view utf8) override;
+
+protected:
+    ui::Rgb faceColourAt(std::size_t row) const override;
+    void paintFaceAt(std::size_t row, ui::Rgb colour) override;
+    void selectOptionAt(std::size_t row, bool selected) override;
+    std::string scoreTextAt(std::size_t row) const override;
+    void setScoreTextAt(std::size_t row, std::string_view utf8) override;
 
 private:
     // Makes the window and its controls; false, with the system's error in

@@ -305,6 +305,22 @@ TEST_CASE("indexes outside the control arrays change nothing")
     CHECK_FALSE(g.morveta.firstMover().has_value());
 }
 
+TEST_CASE("the window ignores an id of the wrong kind for every front end")
+{
+    FakeWindow window;
+    const FakeWindow::State before = window.state;
+    window.setBackColor({Control::Frame1, 0}, colours::kPick); // a frame has no face
+    window.setBackColor({Control::Buton, 3}, colours::kPick);
+    window.setValue({Control::Buton, 0}, true);
+    window.setValue({Control::Radio, -1}, true);
+    window.setText({Control::Label2, 0}, "x");
+    window.setText({Control::Rezul, 2}, "x");
+    CHECK(window.state == before);
+    CHECK(window.backColor({Control::Text1, 0}) == ui::Rgb{});
+    CHECK(window.text({Control::Buton, 0}).empty());
+    CHECK(window.text({Control::Rezul, 32767}).empty());
+}
+
 TEST_CASE("a click runs the handler that serves its control, and nothing for any other")
 {
     Game g;

@@ -41,33 +41,6 @@ public:
         }
     }
 
-    ui::Rgb backColor(app::ControlId c) const override
-    {
-        const auto it = state.colours.find({c.control, c.index});
-        return it == state.colours.end() ? ui::Rgb{} : it->second;
-    }
-    void setBackColor(app::ControlId c, ui::Rgb colour) override
-    {
-        const auto it = state.colours.find({c.control, c.index});
-        if (it != state.colours.end())
-            it->second = colour;
-    }
-    void setValue(app::ControlId c, bool selected) override
-    {
-        if (const auto it = state.values.find({c.control, c.index}); it != state.values.end())
-            it->second = selected;
-    }
-    std::string text(app::ControlId c) const override
-    {
-        const auto it = state.scores.find(c.index);
-        return c.control == ui::Control::Rezul && it != state.scores.end() ? it->second
-                                                                           : std::string();
-    }
-    void setText(app::ControlId c, std::string_view utf8) override
-    {
-        if (c.control == ui::Control::Rezul && state.scores.count(c.index))
-            state.scores[c.index] = std::string(utf8);
-    }
     void appendLine(std::string_view utf8) override { state.lines.emplace_back(utf8); }
     void clearLines() override
     {
@@ -103,6 +76,28 @@ public:
 
     State state;
     int timerStarts = 0; // how often a stopped timer was started
+
+protected:
+    ui::Rgb faceColourAt(std::size_t row) const override { return state.colours.at(key(row)); }
+    void paintFaceAt(std::size_t row, ui::Rgb colour) override { state.colours[key(row)] = colour; }
+    void selectOptionAt(std::size_t row, bool selected) override
+    {
+        state.values[key(row)] = selected;
+    }
+    std::string scoreTextAt(std::size_t row) const override
+    {
+        return state.scores.at(ui::kControls[row].index);
+    }
+    void setScoreTextAt(std::size_t row, std::string_view utf8) override
+    {
+        state.scores[ui::kControls[row].index] = std::string(utf8);
+    }
+
+private:
+    static std::pair<ui::Control, int> key(std::size_t row)
+    {
+        return {ui::kControls[row].control, ui::kControls[row].index};
+    }
 };
 
 } // namespace testing_support
