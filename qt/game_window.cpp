@@ -5,12 +5,13 @@
 #include "text.h"
 
 #include <QAbstractButton>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QShowEvent>
+#include <QWindow>
 
 #include <limits>
 
@@ -64,13 +65,19 @@ MorvetaWindow::MorvetaWindow(std::unique_ptr<app::RandomSource> random, QWidget*
     controls_[{Control::Buton, 0}]->setFocus(Qt::OtherFocusReason);
 }
 
-bool MorvetaWindow::event(QEvent* event)
+void MorvetaWindow::showEvent(QShowEvent* event)
 {
-    if (event->type() == QEvent::ScreenChangeInternal) {
-        watchScreen();
-        layOut(*this, controls_);
+    QWidget::showEvent(event);
+    // The top-level window exists once shown; a move to another screen lays
+    // the controls out at that screen's dpi.
+    QWindow* handle = window()->windowHandle();
+    if (handle && handle != watchedWindow_) {
+        watchedWindow_ = handle;
+        connect(handle, &QWindow::screenChanged, this, [this] {
+            watchScreen();
+            layOut(*this, controls_);
+        });
     }
-    return QWidget::event(event);
 }
 
 void MorvetaWindow::watchScreen()

@@ -6,6 +6,7 @@
 #include "random_source.h"
 #include "window.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -35,7 +36,7 @@ public:
     void announce(std::string_view utf8) override;
 
 protected:
-    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     ui::Rgb faceColourAt(std::size_t row) const override;
     void paintFaceAt(std::size_t row, ui::Rgb colour) override;
     void selectOptionAt(std::size_t row, bool selected) override;
@@ -50,6 +51,7 @@ private:
 
     ControlSet controls_;
     QMetaObject::Connection dpiWatch_;
+    QPointer<QWindow> watchedWindow_;
     std::unique_ptr<app::RandomSource> random_;
     QTimer Timer1;
     Announcer announcer_;

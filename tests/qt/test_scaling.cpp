@@ -40,6 +40,7 @@ private slots:
     void controlsKeepTheirPlaces();
     void facesStaySolidAndCaptionsFit();
     void fontResolvesToTheExpectedFace();
+    void aMoveToADenserScreenLaysTheWindowOutAgain();
 
 private:
     qreal scale() const { return window->devicePixelRatioF(); }
@@ -118,6 +119,25 @@ void TestScaling::fontResolvesToTheExpectedFace()
         const QRect text =
             option->style()->subElementRect(QStyle::SE_RadioButtonContents, &o, option);
         QVERIFY2(option->fontMetrics().horizontalAdvance(option->text()) <= text.width(), name);
+    }
+}
+
+// Run on two screens of 96 and 144 dpi with Qt's scaling off.
+void TestScaling::aMoveToADenserScreenLaysTheWindowOutAgain()
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    QCOMPARE(screens.size(), 2);
+    QScreen* const first = window->screen();
+    QScreen* const other = screens[0] == first ? screens[1] : screens[0];
+    const QWidget* move = control(*window, "Buton(0)");
+    // There and back: the window and a control as the design puts them at each dpi.
+    for (QScreen* target : {other, first}) {
+        window->windowHandle()->setScreen(target);
+        const bool dense = target->logicalDotsPerInchX() > 100;
+        QCOMPARE(window->logicalDpiX(), dense ? 144 : 96);
+        QCOMPARE(window->size(), dense ? QSize(783, 531) : QSize(522, 354));
+        QCOMPARE(QRect(move->mapTo(window.get(), QPoint(0, 0)), move->size()),
+                 dense ? QRect(552, 60, 110, 38) : QRect(368, 40, 73, 25));
     }
 }
 
