@@ -52,9 +52,9 @@ MorvetaWindow::MorvetaWindow(std::unique_ptr<app::RandomSource> random, QWidget*
     connect(&Timer1, &QTimer::timeout, this, [this] { handlers_.Timer1_Timer(); });
     Timer1.start();
 
-    // The usual ways out of a desktop program, beside Alt+F4.
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    // The desktop's own ways out of a program, beside Alt+F4: Ctrl+Q and
+    // Ctrl+W on GNOME, KDE and plain X11.
+    for (const QKeySequence::StandardKey keys : {QKeySequence::Quit, QKeySequence::Close}) {
         auto* shortcut = new QShortcut(keys, this);
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, [this] { window()->close(); });
