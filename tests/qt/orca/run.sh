@@ -46,6 +46,10 @@ export XDG_RUNTIME_DIR=$work/run HOME=$work XDG_CONFIG_HOME=$work/config XDG_DAT
 export SPEECHD_ADDRESS=unix_socket:$work/run/speechd.sock
 export QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=0 LANG=C.UTF-8
 unset QT_SCALE_FACTOR QT_LINUX_ACCESSIBILITY_ALWAYS_ON QT_ACCESSIBILITY
+# Orca refuses to start while another Orca of the same user runs, so the
+# session waits for its own to be gone (a run right after this one would
+# otherwise meet it still shutting down).
+status=0
 dbus-run-session -- xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     work=$1 modules=$2
     /usr/libexec/at-spi-bus-launcher --launch-immediately & bus=$!
@@ -54,6 +58,17 @@ dbus-run-session -- xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     sleep 0.5
     orca --debug --debug-file="$work/orca.log" -u "$work/orca" -d braille,sound \
         >"$work/orca.out" 2>&1 & reader=$!
-    trap "kill \$reader \$speech \$bus 2>/dev/null" EXIT
+    stop() {
+        kill $reader $speech $bus 2>/dev/null
+        for _ in $(seq 100); do kill -0 $reader 2>/dev/null || break; sleep 0.1; done
+        kill -9 $reader 2>/dev/null
+        wait
+    }
+    trap stop EXIT
     /usr/bin/python3 "$3/listen.py" "$work/orca.log" "$4"' \
-    _ "$work" "$modules" "$here" "$game"
+    _ "$work" "$modules" "$here" "$game" || status=$?
+if [ "$status" -ne 0 ]; then
+    echo "Orca's own output:"
+    cat "$work/orca.out"
+fi
+exit "$status"
