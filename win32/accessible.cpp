@@ -2,6 +2,7 @@
 
 #include "module.h"
 
+#include <commctrl.h>
 #include <objbase.h>
 #include <oleacc.h>
 
@@ -48,24 +49,24 @@ struct Oleacc {
     bool usable() const { return createStd && lresult && allocString; }
 };
 
-// What a reader is told of one control, kept with the control.
+// What a reader is told of one control, kept with the control: the control
+// owns it from its link in the control's chain of subclasses (comctl32's) and
+// finds it under a window property, since the objects handed to readers may
+// outlive the control and must then find nothing.
 struct Naming {
-    WNDPROC previous = nullptr;
     std::wstring name;
     std::wstring description;
     LONG role = 0;             // 0: the system's
     std::wstring announcement; // said in place of the description while not empty
 };
 
-LRESULT CALLBACK namingProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+constexpr UINT_PTR kNamingSubclass = 1;
+constexpr const wchar_t* kNamingProperty = L"MorvetaNaming";
 
-// The naming of a control that still has it; null once the control is gone,
-// which the objects handed to readers may outlive.
+// The naming of a control that still has it; null once the control is gone.
 Naming* namingOf(HWND control)
 {
-    if (!IsWindow(control) || GetWindowLongPtrW(control, GWLP_WNDPROC) != LONG_PTR(&namingProc))
-        return nullptr;
-    return reinterpret_cast<Naming*>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    return IsWindow(control) ? static_cast<Naming*>(GetPropW(control, kNamingProperty)) : nullptr;
 }
 
 bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
@@ -277,15 +278,12 @@ LRESULT answerObjectRequest(HWND control, WPARAM wParam)
     return result > 0 ? result : 0;
 }
 
-LRESULT CALLBACK namingProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+// The naming comes with each message as the link's data: the marks see a
+// message at every tick, and the property would be looked up each time.
+LRESULT CALLBACK namingProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                            UINT_PTR /*id*/, DWORD_PTR data)
 {
-    // Kept in the control's user data, a field of the window itself: the
-    // marks see a message at every tick, and a property would be looked up
-    // by name each time.
-    auto* naming = reinterpret_cast<Naming*>(GetWindowLongPtrW(control, GWLP_USERDATA));
-    if (!naming)
-        return DefWindowProcW(control, message, wParam, lParam);
-    const WNDPROC previous = naming->previous;
+    auto* naming = reinterpret_cast<Naming*>(data);
     if (message == WM_GETOBJECT && LONG(lParam) == OBJID_CLIENT) {
         if (const LRESULT answer = answerObjectRequest(control, wParam))
             return answer;
@@ -295,10 +293,10 @@ LRESULT CALLBACK namingProc(HWND control, UINT message, WPARAM wParam, LPARAM lP
     } else if (message == WM_NCDESTROY) {
         // The control owned its naming; it goes with the control.
         const std::unique_ptr<Naming> owned(naming);
-        SetWindowLongPtrW(control, GWLP_USERDATA, 0);
-        SetWindowLongPtrW(control, GWLP_WNDPROC, LONG_PTR(previous));
+        RemovePropW(control, kNamingProperty);
+        RemoveWindowSubclass(control, &namingProc, kNamingSubclass);
     }
-    return CallWindowProcW(previous, control, message, wParam, lParam);
+    return DefSubclassProc(control, message, wParam, lParam);
 }
 
 } // namespace
@@ -316,18 +314,21 @@ ComApartment::~ComApartment()
 void nameForScreenReaders(HWND control, std::wstring_view name, std::wstring_view description,
                           LONG role)
 {
-    // The controls' user data is the program's: it holds the naming.
-    if (!control || GetWindowLongPtrW(control, GWLP_USERDATA) != 0)
+    if (!control || namingOf(control))
         return;
     // Running out of memory here ends the program (main.cpp), as anywhere.
     auto naming = std::make_unique<Naming>();
     naming->name = name;
     naming->description = description;
-    naming->previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
     naming->role = role;
+    if (!SetWindowSubclass(control, &namingProc, kNamingSubclass, DWORD_PTR(naming.get())))
+        return;
+    if (!SetPropW(control, kNamingProperty, naming.get())) {
+        RemoveWindowSubclass(control, &namingProc, kNamingSubclass);
+        return;
+    }
     // From here the control owns it, until WM_NCDESTROY.
-    SetWindowLongPtrW(control, GWLP_USERDATA, LONG_PTR(naming.release()));
-    SetWindowLongPtrW(control, GWLP_WNDPROC, LONG_PTR(&namingProc));
+    [[maybe_unused]] const Naming* const owned = naming.release();
 }
 
 void announceOn(HWND control, std::wstring_view text)

@@ -2,6 +2,8 @@
 
 #include "gdi.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -11,9 +13,8 @@ namespace win32gui {
 
 namespace {
 
-// The EDIT class's own procedure, which every text box was subclassed from:
-// one for the whole class, so each box needs no storage of its own to find it.
-WNDPROC editProc = nullptr;
+// The text boxes' link in each box's chain of subclasses (comctl32's).
+constexpr UINT_PTR kTextBoxSubclass = 1;
 
 enum : UINT { kUndo = 1, kCut, kCopy, kPaste, kDelete, kSelectAll };
 
@@ -129,10 +130,10 @@ void showContextMenu(HWND edit, LPARAM at)
     }
 }
 
-LRESULT CALLBACK textBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK textBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                             DWORD_PTR /*data*/)
 {
-    const WNDPROC previous = editProc;
-    const auto base = [&] { return CallWindowProcW(previous, edit, message, wParam, lParam); };
+    const auto base = [&] { return DefSubclassProc(edit, message, wParam, lParam); };
     switch (message) {
     case WM_GETDLGCODE:
         // Tab into the rules selects nothing, which would scroll to their end.
@@ -179,6 +180,7 @@ LRESULT CALLBACK textBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
         redrawFrame(edit);
         return result;
     }
+    case WM_NCDESTROY: RemoveWindowSubclass(edit, &textBoxProc, kTextBoxSubclass); return base();
     default: return base();
     }
 }
@@ -187,16 +189,9 @@ LRESULT CALLBACK textBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
 
 void adoptTextBox(HWND edit)
 {
-    if (!edit)
-        return;
-    const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_WNDPROC));
-    if (current == &textBoxProc)
-        return;
-    if (!editProc)
-        editProc = current;
-    // Only a box that still has the EDIT class's own procedure.
-    if (current == editProc)
-        SetWindowLongPtrW(edit, GWLP_WNDPROC, LONG_PTR(&textBoxProc));
+    // Adopting a box again replaces its link, which changes nothing.
+    if (edit)
+        SetWindowSubclass(edit, &textBoxProc, kTextBoxSubclass, 0);
 }
 
 } // namespace win32gui

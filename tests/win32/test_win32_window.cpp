@@ -3,6 +3,7 @@
 // captions and texts, the keyboard, rounds played with button clicks, typed
 // scores, and a long match past 32,767 history lines.
 #include "contrast.h"
+#include "accessible.h"
 #include "game_window.h"
 #include "expected_colours.h"
 #include "expected_line.h"
@@ -10,11 +11,13 @@
 #include "expected_texts.h"
 #include "scripted_random.h"
 #include "text.h"
+#include "text_box.h"
 
 #include <doctest/doctest.h>
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <algorithm>
@@ -1017,6 +1020,43 @@ TEST_CASE("every interface a control's object hands out leads back to that objec
 
 // That readers are told is checked from another process (listen_across);
 // here, which control carries the words, and for how long.
+// Someone else's link in a control's chain of subclasses: counts the dialog
+// code asks that reach it.
+LRESULT CALLBACK countingLink(HWND w, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR data)
+{
+    if (message == WM_GETDLGCODE)
+        ++*reinterpret_cast<int*>(data);
+    return DefSubclassProc(w, message, wParam, lParam);
+}
+
+TEST_CASE("a text box's ways and its naming chain in either order, with any other link")
+{
+    Game g; // COM joined on this thread, as the program joins it
+    for (const bool namedFirst : {true, false}) {
+        CAPTURE(namedFirst);
+        const HWND box = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_MULTILINE | ES_READONLY, 0,
+                                         0, 100, 50, g.hwnd(), nullptr, nullptr, nullptr);
+        REQUIRE(box != nullptr);
+        int reached = 0;
+        if (namedFirst)
+            win32gui::nameForScreenReaders(box, L"Правила", L"", 0);
+        else
+            win32gui::adoptTextBox(box);
+        REQUIRE(SetWindowSubclass(box, &countingLink, 7, DWORD_PTR(&reached)));
+        if (namedFirst)
+            win32gui::adoptTextBox(box);
+        else
+            win32gui::nameForScreenReaders(box, L"Правила", L"", 0);
+        // The rules box's own answer: Tab into it selects nothing.
+        CHECK((SendMessageW(box, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) == 0);
+        CHECK(reached == 1);
+        CHECK(hear(box).name == "Правила");
+        CHECK(RemoveWindowSubclass(box, &countingLink, 7));
+        CHECK(DestroyWindow(box));
+    }
+}
+
 TEST_CASE("the focused control describes what just happened until the focus leaves it")
 {
     Game g;
