@@ -205,19 +205,41 @@ void ControlWindows::applyDpi(int dpi)
     Font radioFont = makeFont(ui::kRadioFont, dpi);
     const HFONT text = orSystemFont(windowFont);
     const HFONT marks = radioFont ? radioFont.get() : text;
+    // Each control takes its font before its new size, so that it lays
+    // itself out for both (frames draw no text).
     for (std::size_t row = 0; row < kControls.size(); ++row) {
+        if (std::wstring_view(kindOf(kControls[row].control).windowClass) != kFrameClass) {
+            const HFONT font = kControls[row].control == Control::Radio ? marks : text;
+            SendMessageW(windows_[row], WM_SETFONT, WPARAM(font), TRUE);
+        }
         const ui::Twips& t = kControls[row].rect;
         SetWindowPos(windows_[row], nullptr, ui::toPixels(t.left, dpi), ui::toPixels(t.top, dpi),
                      ui::toPixels(t.width, dpi), ui::toPixels(t.height, dpi),
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        // Frames draw no text.
-        if (std::wstring_view(kindOf(kControls[row].control).windowClass) == kFrameClass)
-            continue;
-        const HFONT font = kControls[row].control == Control::Radio ? marks : text;
-        SendMessageW(windows_[row], WM_SETFONT, WPARAM(font), TRUE);
     }
     windowFont_ = std::move(windowFont);
     radioFont_ = std::move(radioFont);
+    fitHistoryLines(text);
+}
+
+void ControlWindows::fitHistoryLines(HFONT font)
+{
+    // A list box measures its lines when it is made and keeps its scrolling
+    // when its font changes: its lines take the new font's height, and the
+    // selected line, the newest, is brought into view again.
+    const HWND history = (*this)[{Control::Rezultat, 0}];
+    if (!history)
+        return;
+    if (HDC dc = GetDC(history)) {
+        const HGDIOBJ old = SelectObject(dc, font);
+        TEXTMETRICW metrics{};
+        if (GetTextMetricsW(dc, &metrics))
+            SendMessageW(history, LB_SETITEMHEIGHT, 0, LPARAM(metrics.tmHeight));
+        SelectObject(dc, old);
+        ReleaseDC(history, dc);
+    }
+    if (const LRESULT selected = SendMessageW(history, LB_GETCURSEL, 0, 0); selected != LB_ERR)
+        SendMessageW(history, LB_SETCURSEL, WPARAM(selected), 0);
 }
 
 std::optional<Rgb> ControlWindows::faceColour(std::size_t row) const

@@ -101,6 +101,8 @@ public:
     void keepTabStopOnSelectedOption() const;
 
 private:
+    // The history's lines at the height of its font, the selected one in view.
+    void fitHistoryLines(HFONT font);
     struct Face {
         std::optional<ui::Rgb> colour; // for the controls whose colour the game sets
         Brush brush;

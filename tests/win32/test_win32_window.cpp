@@ -337,6 +337,40 @@ TEST_CASE("at 144 dpi the window and its controls grow by half, fonts too")
     CHECK(font.lfHeight == -16);
 }
 
+TEST_CASE("after a change of dpi the history's lines take the new font, the newest whole in view")
+{
+    Game g;
+    const HWND history = g.at(Control::Rezultat);
+    for (int round = 0; round < 12; ++round) { // more lines than the list shows
+        g.click(Control::Nachalo, 0);
+        g.tick(round % 3);
+        g.click(Control::Buton, 0);
+    }
+    RECT suggested;
+    GetWindowRect(g.hwnd(), &suggested);
+    for (const int dpi : {144, 96, 144}) {
+        CAPTURE(dpi);
+        SendMessageW(g.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&suggested));
+        // A line is as tall as the list's font, as the list measures it when made.
+        HDC dc = GetDC(history);
+        const HGDIOBJ old = SelectObject(dc, HGDIOBJ(SendMessageW(history, WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        SelectObject(dc, old);
+        ReleaseDC(history, dc);
+        CHECK(SendMessageW(history, LB_GETITEMHEIGHT, 0, 0) == metrics.tmHeight);
+        CHECK(SendMessageW(history, LB_GETCURSEL, 0, 0) == 11);
+        RECT line{};
+        RECT inside{};
+        SendMessageW(history, LB_GETITEMRECT, 11, LPARAM(&line));
+        GetClientRect(history, &inside);
+        CHECK(line.top >= inside.top);
+        CHECK(line.bottom <= inside.bottom);
+        // The list ends above the rules.
+        CHECK(placeOf(history).bottom <= placeOf(g.at(Control::Text1)).top);
+    }
+}
+
 TEST_CASE("fonts are Times New Roman 12 pt, and MS Sans Serif 8.25 pt for the marks")
 {
     Game g;
