@@ -196,7 +196,8 @@ constexpr std::size_t positionOf(Control control, int index)
 }
 
 // The rows of kControls by tab index: the order in which the keyboard visits
-// the controls (they are created in the table's order).
+// the controls, and in which the Windows program creates them (its dialog
+// manager's tab order is the order of creation).
 constexpr std::array<std::size_t, kControls.size()> rowsByTabIndex()
 {
     std::array<std::size_t, kControls.size()> order{};

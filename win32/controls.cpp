@@ -164,8 +164,9 @@ bool ControlWindows::create(HWND window, HINSTANCE instance)
             style |= WS_GROUP;
         if (entry.start == ui::Start::Disabled)
             style |= WS_DISABLED;
-        const std::wstring text =
-            toWide(entry.control == Control::Text1 ? ui::kRulesText : entry.caption);
+        // A text box takes its text once it has its font (fillTextBoxes).
+        const bool box = kind.windowClass == std::wstring_view(L"EDIT");
+        const std::wstring text = box ? std::wstring() : toWide(entry.caption);
         // A child's id travels where a top-level window's menu would.
         const auto id = HMENU(INT_PTR(kFirstControlId + int(row)));
         windows_[row] = CreateWindowExW(kind.exStyle, kind.windowClass, text.c_str(), style, 0, 0,
@@ -176,7 +177,7 @@ bool ControlWindows::create(HWND window, HINSTANCE instance)
             SendMessageW(windows_[row], BM_SETCHECK, BST_CHECKED, 0);
         if (entry.control == Control::Rezul)
             SendMessageW(windows_[row], EM_SETLIMITTEXT, kMaxScoreTextLength, 0);
-        if (kind.windowClass == std::wstring_view(L"EDIT"))
+        if (box)
             adoptTextBox(windows_[row]);
         nameForScreenReaders(windows_[row], entry);
     }
@@ -195,6 +196,18 @@ std::optional<std::size_t> ControlWindows::rowOf(HWND control) const
 {
     const auto row = rowOfId(UINT(GetDlgCtrlID(control)));
     return row && windows_[*row] == control ? row : std::nullopt;
+}
+
+void ControlWindows::fillTextBoxes()
+{
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        const ui::ControlEntry& entry = kControls[row];
+        if (kindOf(entry.control).windowClass != std::wstring_view(L"EDIT"))
+            continue;
+        const std::wstring text =
+            toWide(entry.control == Control::Text1 ? ui::kRulesText : entry.caption);
+        SetWindowTextW(windows_[row], text.c_str());
+    }
 }
 
 void ControlWindows::applyDpi(int dpi)

@@ -84,6 +84,11 @@ public:
 
     // Places every control and makes the fonts at dpi.
     void applyDpi(int dpi);
+    // Gives the text boxes their texts, once they have their fonts: an EDIT
+    // that lays the rules out first in the system's font, whose width is set,
+    // makes Wine 10's Uniscribe fault at the first typographic quote, and the
+    // box then shows the rules' first line alone (docs/windows.md).
+    void fillTextBoxes();
     int dpi() const { return dpi_; }
 
     // A face the game paints: its colour, none for other controls.

@@ -55,6 +55,7 @@ bool MorvetaWindow::create(HINSTANCE instance)
         !controls_.create(hwnd_, instance))
         return false;
     controls_.applyDpi(dpiOf(hwnd_));
+    controls_.fillTextBoxes();
     fitClientArea(nullptr);
     return true;
 }

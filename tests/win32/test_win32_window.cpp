@@ -371,6 +371,21 @@ TEST_CASE("after a change of dpi the history's lines take the new font, the newe
     }
 }
 
+TEST_CASE("the rules box lays out every line of the rules, each on a line of its own")
+{
+    Game g;
+    const HWND rules = g.at(Control::Text1);
+    const std::wstring text = win32gui::toWide(textOf(rules));
+    // Each line ends with CR LF; the next one starts on a later line of the box.
+    std::vector<LRESULT> starts{0};
+    for (std::size_t at = text.find(L"\r\n"); at + 2 < text.size(); at = text.find(L"\r\n", at + 2))
+        starts.push_back(SendMessageW(rules, EM_LINEFROMCHAR, at + 2, 0));
+    REQUIRE(starts.size() == 5);
+    for (std::size_t i = 1; i < starts.size(); ++i)
+        CHECK(starts[i] > starts[i - 1]);
+    CHECK(SendMessageW(rules, EM_GETLINECOUNT, 0, 0) > starts.back());
+}
+
 TEST_CASE("fonts are Times New Roman 12 pt, and MS Sans Serif 8.25 pt for the marks")
 {
     Game g;
