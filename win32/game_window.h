@@ -74,6 +74,11 @@ private:
     void rememberFocus();
     void restoreFocus();
 
+    // The window's whole state is here and in controls_. Two pieces live
+    // apart, each for a reason its comment gives: what a screen reader is told
+    // of a control stays with that control (accessible.cpp), since the objects
+    // handed to readers may outlive the window; and oleacc's entry points are
+    // loaded once for the process (accessible.cpp), for the same objects.
     ComApartment com_; // first made, last gone
     HWND hwnd_ = nullptr;
     DWORD failure_ = 0;
