@@ -5,34 +5,20 @@
 //   morveta_bench_history_lists game|widget|view
 #include "expected_line.h"
 #include "history_list.h"
+#include "resident.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QListView>
 #include <QListWidget>
 #include <QStringListModel>
-
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <vector>
-
-namespace {
-
-long long residentBytes()
-{
-    QFile statm("/proc/self/statm");
-    if (!statm.open(QIODevice::ReadOnly))
-        return -1;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : -1;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -78,7 +64,7 @@ int main(int argc, char** argv)
     list->show();
     QApplication::processEvents();
 
-    const long long before = residentBytes();
+    const long long before = bench::residentBytes();
     std::vector<double> blocks;
     auto start = std::chrono::steady_clock::now();
     for (int round = 0; round < kRounds; ++round) {
@@ -98,6 +84,6 @@ int main(int argc, char** argv)
     const double early = median({blocks.begin(), blocks.begin() + 10});
     const double late = median({blocks.end() - 10, blocks.end()});
     std::printf("%s: a line takes %.1f us early, %.1f us late; memory grew by %lld KiB\n", which,
-                early, late, (residentBytes() - before) / 1024);
+                early, late, (bench::residentBytes() - before) / 1024);
     return 0;
 }
