@@ -325,46 +325,30 @@ TEST_CASE("a click runs the handler that serves its control, and nothing for any
 {
     Game g;
     g.play(0, 0);
-    const FakeWindow::State over = g.window.state;
+    g.morveta.clicked({Control::Nachalo, 0});
+    CHECK(g.window.state.timer);
+    g.morveta.clicked({Control::Buton, 1});
+    CHECK(g.window.state.lines.size() == 2);
+    CHECK(g.morveta.playerChoice() == MoveIndex::Scissors);
+    g.morveta.clicked({Control::Nachalo, 1});
+    CHECK(g.window.state.lines.empty());
+    // An option is selected alone in its group, then serves.
+    g.morveta.clicked({Control::Igrach, 1});
+    CHECK(g.window.state.values.at({Control::Igrach, 1}));
+    CHECK_FALSE(g.window.state.values.at({Control::Igrach, 0}));
+    CHECK(g.morveta.firstMover() == std::optional<std::int16_t>(1));
 
-    SUBCASE("a move")
-    {
-        g.morveta.Nachalo_Click(0);
-        g.morveta.clicked({Control::Buton, 1});
-        REQUIRE(g.window.state.lines.size() == 2);
-        CHECK(g.morveta.playerChoice() == MoveIndex::Scissors);
-    }
-    SUBCASE("Нова")
-    {
-        g.morveta.clicked({Control::Nachalo, 0});
-        CHECK(g.window.state.timer);
-    }
-    SUBCASE("Изчисти")
-    {
-        g.morveta.clicked({Control::Nachalo, 1});
-        CHECK(g.window.state.lines.empty());
-    }
-    SUBCASE("an option is selected alone in its group, then serves")
-    {
-        g.morveta.clicked({Control::Igrach, 1});
-        CHECK(g.window.state.values.at({Control::Igrach, 1}));
-        CHECK_FALSE(g.window.state.values.at({Control::Igrach, 0}));
-        CHECK(g.morveta.firstMover() == std::optional<std::int16_t>(1));
-        CHECK(g.window.state.lines.empty());
-    }
-    SUBCASE("no handler serves it")
-    {
-        for (const app::ControlId id : {app::ControlId{Control::Label2, 0},
-                                        {Control::Frame1, 0},
-                                        {Control::Radio, 1},
-                                        {Control::Rezul, 0},
-                                        {Control::Rezultat, 0},
-                                        {Control::Text1, 0},
-                                        {Control::Igrach, 2},
-                                        {Control::Buton, -1}})
-            g.morveta.clicked(id);
-        CHECK(g.window.state == over);
-    }
+    const FakeWindow::State before = g.window.state;
+    for (const app::ControlId id : {app::ControlId{Control::Label2, 0},
+                                    {Control::Frame1, 0},
+                                    {Control::Radio, 1},
+                                    {Control::Rezul, 0},
+                                    {Control::Rezultat, 0},
+                                    {Control::Text1, 0},
+                                    {Control::Igrach, 2},
+                                    {Control::Buton, -1}})
+        g.morveta.clicked(id);
+    CHECK(g.window.state == before);
 }
 
 TEST_CASE("twenty-five rounds stay in playing order with the last selected")
