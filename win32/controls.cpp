@@ -232,25 +232,14 @@ void ControlWindows::applyDpi(int dpi)
     }
     windowFont_ = std::move(windowFont);
     radioFont_ = std::move(radioFont);
-    fitHistoryLines(text);
+    keepSelectedLineInView();
 }
 
-void ControlWindows::fitHistoryLines(HFONT font)
+void ControlWindows::keepSelectedLineInView()
 {
-    // A list box measures its lines when it is made and keeps its scrolling
-    // when its font changes: its lines take the new font's height, and the
-    // selected line, the newest, is brought into view again.
+    // A list box measures its lines again for a new font but keeps its
+    // scrolling: the selected line, the newest, is brought into view again.
     const HWND history = (*this)[{Control::Rezultat, 0}];
-    if (!history)
-        return;
-    if (HDC dc = GetDC(history)) {
-        const HGDIOBJ old = SelectObject(dc, font);
-        TEXTMETRICW metrics{};
-        if (GetTextMetricsW(dc, &metrics))
-            SendMessageW(history, LB_SETITEMHEIGHT, 0, LPARAM(metrics.tmHeight));
-        SelectObject(dc, old);
-        ReleaseDC(history, dc);
-    }
     if (const LRESULT selected = SendMessageW(history, LB_GETCURSEL, 0, 0); selected != LB_ERR)
         SendMessageW(history, LB_SETCURSEL, WPARAM(selected), 0);
 }

@@ -106,8 +106,8 @@ public:
     void keepTabStopOnSelectedOption() const;
 
 private:
-    // The history's lines at the height of its font, the selected one in view.
-    void fitHistoryLines(HFONT font);
+    // The history's selected line in view again after a change of font.
+    void keepSelectedLineInView();
     struct Face {
         std::optional<ui::Rgb> colour; // for the controls whose colour the game sets
         Brush brush;
