@@ -1,8 +1,8 @@
 #include "accessible.h"
 
 #include "module.h"
+#include "subclass.h"
 
-#include <commctrl.h>
 #include <objbase.h>
 #include <oleacc.h>
 
@@ -50,7 +50,7 @@ struct Oleacc {
 };
 
 // What a reader is told of one control, kept with the control: the control
-// owns it from its link in the control's chain of subclasses (comctl32's) and
+// owns it from its link in the control's chain of subclasses and
 // finds it under a window property, since the objects handed to readers may
 // outlive the control and must then find nothing.
 struct Naming {
@@ -294,9 +294,9 @@ LRESULT CALLBACK namingProc(HWND control, UINT message, WPARAM wParam, LPARAM lP
         // The control owned its naming; it goes with the control.
         const std::unique_ptr<Naming> owned(naming);
         RemovePropW(control, kNamingProperty);
-        RemoveWindowSubclass(control, &namingProc, kNamingSubclass);
+        removeSubclass(control, &namingProc, kNamingSubclass);
     }
-    return DefSubclassProc(control, message, wParam, lParam);
+    return nextSubclass(control, message, wParam, lParam);
 }
 
 } // namespace
@@ -321,10 +321,10 @@ void nameForScreenReaders(HWND control, std::wstring_view name, std::wstring_vie
     naming->name = name;
     naming->description = description;
     naming->role = role;
-    if (!SetWindowSubclass(control, &namingProc, kNamingSubclass, DWORD_PTR(naming.get())))
+    if (!addSubclass(control, &namingProc, kNamingSubclass, DWORD_PTR(naming.get())))
         return;
     if (!SetPropW(control, kNamingProperty, naming.get())) {
-        RemoveWindowSubclass(control, &namingProc, kNamingSubclass);
+        removeSubclass(control, &namingProc, kNamingSubclass);
         return;
     }
     // From here the control owns it, until WM_NCDESTROY.

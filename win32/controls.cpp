@@ -177,12 +177,18 @@ bool ControlWindows::create(HWND window, HINSTANCE instance)
             SendMessageW(windows_[row], BM_SETCHECK, BST_CHECKED, 0);
         if (entry.control == Control::Rezul)
             SendMessageW(windows_[row], EM_SETLIMITTEXT, kMaxScoreTextLength, 0);
-        if (box)
-            adoptTextBox(windows_[row]);
-        nameForScreenReaders(windows_[row], entry);
     }
     keepTabStopOnSelectedOption();
     return true;
+}
+
+void ControlWindows::adoptControls()
+{
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        if (kindOf(kControls[row].control).windowClass == std::wstring_view(L"EDIT"))
+            adoptTextBox(windows_[row]);
+        nameForScreenReaders(windows_[row], kControls[row]);
+    }
 }
 
 std::optional<std::size_t> ControlWindows::rowOfId(UINT id) const

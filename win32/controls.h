@@ -73,6 +73,11 @@ public:
     // Creates every control in tab order, the order the dialog keys follow;
     // false, with the system's error, when one could not be made.
     bool create(HWND window, HINSTANCE instance);
+    // Makes the text boxes the game's and names every control for screen
+    // readers, through comctl32's chains of subclasses. Done once the window
+    // has painted, so that its first paint does not wait for comctl32; before
+    // the message loop runs, so that no key and no reader's question comes first.
+    void adoptControls();
 
     // The control of a row of the table, or of an id; null for none.
     HWND at(std::size_t row) const { return row < windows_.size() ? windows_[row] : nullptr; }

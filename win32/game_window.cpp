@@ -81,6 +81,7 @@ void MorvetaWindow::show(int showCommand)
                      0);
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
+    controls_.adoptControls();
     SetFocus(control({Control::Buton, 0}));
 }
 

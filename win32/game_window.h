@@ -30,6 +30,8 @@ public:
     // failure() then holds the system's error code (0 where it gave none).
     bool valid() const { return hwnd_ != nullptr; }
     DWORD failure() const { return failure_; }
+    // Shows and paints the window, then gives its controls their ways with
+    // keys and screen readers, and the focus.
     void show(int showCommand);
     // Closing the window then ends the message loop.
     void endProgramOnClose() { endsProgram_ = true; }

@@ -1,8 +1,7 @@
 #include "text_box.h"
 
 #include "gdi.h"
-
-#include <commctrl.h>
+#include "subclass.h"
 
 #include <algorithm>
 #include <string>
@@ -13,7 +12,7 @@ namespace win32gui {
 
 namespace {
 
-// The text boxes' link in each box's chain of subclasses (comctl32's).
+// The text boxes' link in each box's chain of subclasses.
 constexpr UINT_PTR kTextBoxSubclass = 1;
 
 enum : UINT { kUndo = 1, kCut, kCopy, kPaste, kDelete, kSelectAll };
@@ -133,7 +132,7 @@ void showContextMenu(HWND edit, LPARAM at)
 LRESULT CALLBACK textBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
                              DWORD_PTR /*data*/)
 {
-    const auto base = [&] { return DefSubclassProc(edit, message, wParam, lParam); };
+    const auto base = [&] { return nextSubclass(edit, message, wParam, lParam); };
     switch (message) {
     case WM_GETDLGCODE:
         // Tab into the rules selects nothing, which would scroll to their end.
@@ -180,7 +179,7 @@ LRESULT CALLBACK textBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
         redrawFrame(edit);
         return result;
     }
-    case WM_NCDESTROY: RemoveWindowSubclass(edit, &textBoxProc, kTextBoxSubclass); return base();
+    case WM_NCDESTROY: removeSubclass(edit, &textBoxProc, kTextBoxSubclass); return base();
     default: return base();
     }
 }
@@ -190,8 +189,7 @@ LRESULT CALLBACK textBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
 void adoptTextBox(HWND edit)
 {
     // Adopting a box again replaces its link, which changes nothing.
-    if (edit)
-        SetWindowSubclass(edit, &textBoxProc, kTextBoxSubclass, 0);
+    addSubclass(edit, &textBoxProc, kTextBoxSubclass, 0);
 }
 
 } // namespace win32gui
