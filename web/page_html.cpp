@@ -102,7 +102,7 @@ textarea.s{padding:0 2px;resize:none;overflow-y:scroll;white-space:pre-wrap;-web
 .h span{position:absolute;left:0;right:0;padding:0 2px;white-space:pre;display:flex;align-items:center;background:#0078d7;color:#fff}
 .s:focus-visible~.h span{outline:1px dotted #fff;outline-offset:-1px}
 @media (forced-colors:active){.h span{background:Highlight;color:HighlightText;outline:1px solid CanvasText;outline-offset:-1px}.s:focus-visible~.h span{outline:1px dotted CanvasText}}
-.u{clip-path:inset(50%);width:1px;height:1px;overflow:hidden;white-space:nowrap}
+.u{position:absolute;top:0;left:0;clip-path:inset(50%);width:1px;height:1px;overflow:hidden;white-space:nowrap}
 )css";
 
 void writeStyle(std::string& page, const PageWindow& window, std::string_view faceSource)

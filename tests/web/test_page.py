@@ -146,6 +146,13 @@ def rectangles(page):
     size = page.js("const w = document.getElementById('w').getBoundingClientRect();"
                    "return [w.left, w.top, w.width, w.height];")
     check(size == [0, 0, LAYOUT["width"], LAYOUT["height"]], f"the window is {size}")
+    # Nothing, hidden or not, lies past the window: a browser window of the
+    # window's size (an installed app's) would scroll.
+    past = page.js("return Array.from(document.querySelectorAll('body *'),"
+                   " e => e.getBoundingClientRect())"
+                   ".filter(r => r.right > arguments[0] || r.bottom > arguments[1]).length",
+                   LAYOUT["width"], LAYOUT["height"])
+    check(past == 0, f"{past} elements lie past the window")
     check(page.driver.title == " ".join(LAYOUT["title"].split()),
           f"the title is {page.driver.title!r}")
 
