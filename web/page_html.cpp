@@ -221,23 +221,37 @@ std::string faceRules(ui::Rgb face)
 std::string manifestJson()
 {
     const std::string colour = cssColour(ui::kWindowColour);
-    return "{\n"
-           "  \"name\": \"Морвета\",\n"
-           "  \"short_name\": \"Морвета\",\n"
-           "  \"description\": \"Играйте камък, ножица, хартия срещу компютъра\",\n"
-           "  \"lang\": \"bg\",\n"
-           "  \"start_url\": \"index.html\",\n"
-           "  \"scope\": \"./\",\n"
-           "  \"display\": \"standalone\",\n"
-           "  \"background_color\": \"" +
-           colour + "\",\n  \"theme_color\": \"" + colour +
-           "\",\n"
-           "  \"icons\": [\n"
-           "    {\"src\": \"morveta.svg\", \"sizes\": \"any\", \"type\": \"image/svg+xml\"},\n"
-           "    {\"src\": \"morveta-192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\"},\n"
-           "    {\"src\": \"morveta-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\"}\n"
-           "  ]\n"
-           "}\n";
+    std::string json =
+        "{\n"
+        "  \"id\": \"morveta\",\n"
+        "  \"name\": \"Морвета\",\n"
+        "  \"short_name\": \"Морвета\",\n"
+        "  \"description\": \"Камък, ножица, хартия срещу компютъра: той непрекъснато "
+        "сменя избора си, а вие отговаряте с Камък, Ножица или Хартия. Всеки рунд се "
+        "записва, а точките се натрупват: 2 за победа, 1 за реми, 0 за загуба.\",\n"
+        "  \"categories\": [\"games\"],\n"
+        "  \"lang\": \"bg\",\n"
+        "  \"start_url\": \"index.html\",\n"
+        "  \"scope\": \"./\",\n"
+        "  \"display\": \"standalone\",\n"
+        "  \"background_color\": \"" +
+        colour + "\",\n  \"theme_color\": \"" + colour +
+        "\",\n"
+        "  \"icons\": [\n"
+        "    {\"src\": \"morveta.svg\", \"sizes\": \"any\", \"type\": \"image/svg+xml\"},\n"
+        "    {\"src\": \"morveta-192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\"},\n"
+        "    {\"src\": \"morveta-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\"}\n"
+        "  ],\n"
+        "  \"screenshots\": [";
+    for (std::size_t i = 0; i < kScreenshots.size(); ++i) {
+        const Screenshot& shot = kScreenshots[i];
+        json += std::string(i ? "," : "") + "\n    {\"src\": \"" + std::string(shot.file) +
+                "\", \"sizes\": \"" + std::to_string(shot.width) + "x" +
+                std::to_string(shot.height) + "\", \"type\": \"image/png\", \"form_factor\": \"" +
+                std::string(shot.formFactor) + "\", \"label\": \"" + std::string(shot.label) +
+                "\"}";
+    }
+    return json + "\n  ]\n}\n";
 }
 
 std::string pageHtml(const PageWindow& window, std::string_view script, std::string_view faceSource)

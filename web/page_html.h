@@ -6,6 +6,7 @@
 #include "layout.h"
 #include "page_window.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -20,8 +21,24 @@ std::string faceRules(ui::Rgb face);
 // The family the page's own face goes by, ahead of the window font's.
 inline constexpr std::string_view kPageFace = "Morveta Serif";
 
+// The pictures an install dialog shows, kept beside the page's sources and
+// made from the page itself (tools/page-screenshots, at twice the CSS pixels):
+// "wide" for desktops, the window alone; "narrow" for phones, a phone's screen.
+struct Screenshot {
+    std::string_view file;
+    int width;
+    int height;
+    std::string_view formFactor;
+    std::string_view label;
+};
+inline constexpr std::array<Screenshot, 2> kScreenshots{{
+    {"screenshot-wide.png", 1044, 708, "wide", "Прозорецът на играта след три рунда"},
+    {"screenshot-narrow.png", 720, 1480, "narrow", "Играта на екрана на телефон"},
+}};
+
 // The web app manifest that makes the served page installable: the game's
-// name and description, the window's colour, the icons make_page writes.
+// name and description, the window's colour, the icons make_page writes, and
+// the screenshots.
 std::string manifestJson();
 
 // The whole page; script is the game's script file, loaded once the page

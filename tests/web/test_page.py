@@ -376,6 +376,15 @@ def installed_and_offline(driver, folder):
             check(errors["installabilityErrors"] == [], f"not installable: {errors}")
             manifest = driver.execute_cdp_cmd("Page.getAppManifest", {})
             check(manifest["errors"] == [], f"the manifest: {manifest['errors']}")
+            # The install dialog's pictures as the manifest declares them: one
+            # for desktops and one for phones, each of its stated size.
+            shots = json.loads(manifest["data"])["screenshots"]
+            check(sorted(s["form_factor"] for s in shots) == ["narrow", "wide"],
+                  f"the screenshots' kinds: {shots}")
+            for shot in shots:
+                with Image.open(os.path.join(copy, shot["src"])) as image:
+                    size = "%dx%d" % image.size
+                check(size == shot["sizes"], f"{shot['src']} is {size}, not {shot['sizes']}")
             network.on = False
             page = Page(driver, url)
             page.click("Buton", 0)
