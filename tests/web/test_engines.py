@@ -271,6 +271,19 @@ def spills(image):
     return spots
 
 
+def settled_window(browser, seconds=5):
+    """The window once two screenshots a fifth of a second apart agree:
+    WebKitGTK fades a scrollable box's overlay scroll bar out after loading."""
+    last = the_window(browser.shot()).tobytes()
+    end = time.monotonic() + seconds
+    while True:
+        time.sleep(0.2)
+        window = the_window(browser.shot())
+        if window.tobytes() == last or time.monotonic() > end:
+            return window
+        last = window.tobytes()
+
+
 def the_face_is_the_same_whatever_fonts_the_system_has(name, url):
     with tempfile.TemporaryDirectory() as folder:
         config = os.path.join(folder, "fonts.conf")
@@ -280,7 +293,7 @@ def the_face_is_the_same_whatever_fonts_the_system_has(name, url):
         for env in ({}, {"FONTCONFIG_FILE": config}):
             with engine(name, env) as browser:
                 browser.open(url)
-                shots.append(the_window(browser.shot()))
+                shots.append(settled_window(browser))
     check(not spills(shots[1]), f"with DejaVu only, captions spill at {spills(shots[1])[:4]}")
     # WebKit's antialiasing varies a level or two from run to run, and the odd
     # corner pixel where two borders meet more; another face moves thousands.
