@@ -85,6 +85,12 @@ LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
+// The controls that are EDITs: the score boxes and the rules.
+bool isTextBox(Control control)
+{
+    return kindOf(control).windowClass == std::wstring_view(L"EDIT");
+}
+
 // Names for screen readers on every control: any of them may hold the focus
 // when the game has something to say.
 void nameForScreenReaders(HWND control, const ui::ControlEntry& entry)
@@ -165,7 +171,7 @@ bool ControlWindows::create(HWND window, HINSTANCE instance)
         if (entry.start == ui::Start::Disabled)
             style |= WS_DISABLED;
         // A text box takes its text once it has its font (fillTextBoxes).
-        const bool box = kind.windowClass == std::wstring_view(L"EDIT");
+        const bool box = isTextBox(entry.control);
         const std::wstring text = box ? std::wstring() : toWide(entry.caption);
         // A child's id travels where a top-level window's menu would.
         const auto id = HMENU(INT_PTR(kFirstControlId + int(row)));
@@ -185,7 +191,7 @@ bool ControlWindows::create(HWND window, HINSTANCE instance)
 void ControlWindows::adoptControls()
 {
     for (std::size_t row = 0; row < kControls.size(); ++row) {
-        if (kindOf(kControls[row].control).windowClass == std::wstring_view(L"EDIT"))
+        if (isTextBox(kControls[row].control))
             adoptTextBox(windows_[row]);
         nameForScreenReaders(windows_[row], kControls[row]);
     }
@@ -208,7 +214,7 @@ void ControlWindows::fillTextBoxes()
 {
     for (std::size_t row = 0; row < kControls.size(); ++row) {
         const ui::ControlEntry& entry = kControls[row];
-        if (kindOf(entry.control).windowClass != std::wstring_view(L"EDIT"))
+        if (!isTextBox(entry.control))
             continue;
         const std::wstring text =
             toWide(entry.control == Control::Text1 ? ui::kRulesText : entry.caption);
