@@ -37,8 +37,8 @@ struct Oleacc {
     {
         static const Oleacc loaded = [] {
             Oleacc o;
-            o.acc = LoadLibraryW(L"oleacc.dll");
-            o.aut = LoadLibraryW(L"oleaut32.dll");
+            o.acc = systemLibrary(L"oleacc.dll");
+            o.aut = systemLibrary(L"oleaut32.dll");
             o.createStd = procedureOf<CreateStd>(o.acc, "CreateStdAccessibleObject");
             o.lresult = procedureOf<Lresult>(o.acc, "LresultFromObject");
             o.allocString = procedureOf<AllocString>(o.aut, "SysAllocString");

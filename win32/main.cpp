@@ -1,4 +1,5 @@
 #include "game_window.h"
+#include "module.h"
 #include "text.h"
 
 #include <windows.h>
@@ -24,6 +25,19 @@ void reportStartFailure(DWORD error)
 // frames of a window procedure.
 void outOfMemory() { FatalAppExitW(0, L"Морвета: няма достатъчно памет."); }
 
+// Libraries that the system's own code loads by name on the program's behalf
+// (a screen reader's or an input method's helpers) come from the system
+// folder too, never from the program's: where the zip was unpacked, anyone
+// may have left a file of such a name. Windows 7 without KB2533623 lacks
+// the call.
+void searchOnlyTheSystemFolder()
+{
+    using SetDefaultDllDirectories = BOOL(WINAPI*)(DWORD);
+    if (const auto set = win32gui::procedureOf<SetDefaultDllDirectories>(
+            GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories"))
+        set(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
 } // namespace
 
 // An uncaught exception ends the program at once. GCC's own handler would
@@ -37,6 +51,7 @@ void __verbose_terminate_handler() { std::abort(); }
 int WINAPI wWinMain(HINSTANCE hInstance, [[maybe_unused]] HINSTANCE hPrevInstance,
                     [[maybe_unused]] LPWSTR lpCmdLine, int nShowCmd)
 {
+    searchOnlyTheSystemFolder();
     std::set_new_handler(outOfMemory);
     win32gui::MorvetaWindow window(hInstance);
     if (!window.valid()) {

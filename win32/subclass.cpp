@@ -19,7 +19,7 @@ struct Comctl32 {
     static const Comctl32& get()
     {
         static const Comctl32 loaded = [] {
-            const HMODULE module = LoadLibraryW(L"comctl32.dll");
+            const HMODULE module = systemLibrary(L"comctl32.dll");
             Comctl32 c;
             c.add = procedureOf<Add>(module, "SetWindowSubclass");
             c.next = procedureOf<Next>(module, "DefSubclassProc");
