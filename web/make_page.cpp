@@ -32,8 +32,8 @@ std::optional<std::string> readFile(const std::string& path)
 }
 
 // Writes the page into the folder given: index.html, showing the window as
-// it stands once start-up has run in the face whose CSS src the file
-// faceSource holds; its icon, morveta.ico and morveta.svg; and its web app
+// it stands once start-up has run, and its style sheet, in the face whose
+// CSS src the file faceSource holds; its icon, morveta.ico and morveta.svg; and its web app
 // manifest, manifest.webmanifest.
 int makePage(const std::string& folder, const std::string& faceSource)
 {
@@ -46,11 +46,13 @@ int makePage(const std::string& folder, const std::string& faceSource)
     app::ClockRandom random;
     Morveta handlers(window, random);
     handlers.Form_Load();
-    const std::string page = web::pageHtml(window, "morveta.js", *face);
+    const std::string page = web::pageHtml(window, "morveta.js");
+    const std::string style = web::pageStyle(window, *face);
     const auto icon = ui::hamburgerIco();
     const std::string svg = ui::hamburgerSvg();
     const std::string manifest = web::manifestJson();
     if (!writeFile(folder + "/index.html", page.data(), page.size()) ||
+        !writeFile(folder + "/" + std::string(web::kStyleFile), style.data(), style.size()) ||
         !writeFile(folder + "/morveta.ico", icon.data(), icon.size()) ||
         !writeFile(folder + "/morveta.svg", svg.data(), svg.size()) ||
         !writeFile(folder + "/manifest.webmanifest", manifest.data(), manifest.size())) {

@@ -51,7 +51,12 @@ mergeInto(LibraryManager.library, {
     for (const event of ['scroll', 'change'])
       MorvetaPage.history.addEventListener(event, MorvetaPage.showMark);
     MorvetaPage.say = document.getElementById('say');
-    MorvetaPage.sheet = document.querySelector('style').sheet;
+    // Faces first shown after start-up take their rules from a sheet of the
+    // script's own: the page's policy refuses a style element, and Chromium
+    // and WebKit keep the page's own sheet out of a script's reach when the
+    // page is opened from the disk.
+    MorvetaPage.sheet = new CSSStyleSheet();
+    document.adoptedStyleSheets = [...document.adoptedStyleSheets, MorvetaPage.sheet];
     document.querySelectorAll('button').forEach((button) => {
       const row = Number(button.id.slice(1));
       button.addEventListener('click', () => _morveta_click(row));
@@ -60,15 +65,6 @@ mergeInto(LibraryManager.library, {
       const row = Number(option.parentNode.id.slice(1));
       option.addEventListener('click', () => _morveta_click(row));
     });
-    // Served, the page can be installed and kept for playing offline; opened
-    // from the disk, there is nothing to fetch these from.
-    if (location.protocol === 'http:' || location.protocol === 'https:') {
-      const manifest = document.createElement('link');
-      manifest.rel = 'manifest';
-      manifest.href = 'manifest.webmanifest';
-      document.head.appendChild(manifest);
-      if ('serviceWorker' in navigator) navigator.serviceWorker.register('worker.js').catch(() => {});
-    }
     // No default button and no cancel button: Enter and Escape do nothing.
     document.addEventListener(
       'keydown',

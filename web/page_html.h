@@ -1,7 +1,7 @@
 #pragma once
 
-// The page as HTML: the window's controls from the layout table, laid out at
-// 15 twips a CSS pixel, showing what the window holds.
+// The page as HTML and its style sheet: the window's controls from the layout
+// table, laid out at 15 twips a CSS pixel, showing what the window holds.
 
 #include "layout.h"
 #include "page_window.h"
@@ -41,9 +41,17 @@ inline constexpr std::array<Screenshot, 2> kScreenshots{{
 // the screenshots.
 std::string manifestJson();
 
-// The whole page; script is the game's script file, loaded once the page
-// has painted; faceSource is the CSS src of the page's own face (empty: none).
-std::string pageHtml(const PageWindow& window, std::string_view script,
-                     std::string_view faceSource);
+// The page's style sheet and its start, as the page names them: start.js is
+// a source file of its own, the style sheet is pageStyle's.
+inline constexpr std::string_view kStyleFile = "morveta.css";
+inline constexpr std::string_view kStartFile = "start.js";
+
+// The page's style sheet, kStyleFile: the window, its controls and the faces
+// they show; faceSource is the CSS src of the page's own face (empty: none).
+std::string pageStyle(const PageWindow& window, std::string_view faceSource);
+
+// The whole page, under a content security policy of its own; script is the
+// game's script file, which kStartFile loads once the page has painted.
+std::string pageHtml(const PageWindow& window, std::string_view script);
 
 } // namespace web

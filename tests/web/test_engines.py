@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """What differs between browser engines, checked in one: the page's face
 whatever fonts the system has, the selected round seen, the window's
-colours, the keyboard, by real clicks and keys.
+colours, the keyboard, by real clicks and keys, and the page's security
+policy. Each case runs served under a host's strict policy, then from the disk.
 
 usage: test_engines.py ENGINE CASE PAGE_FOLDER LAYOUT_COMMAND...
 ENGINE is chromium, firefox or webkitgtk; CASE one of CASES below. Exits 77
@@ -374,19 +375,82 @@ def the_keyboard_alone_plays(name, url):
         check(seen >= 3, f"the history's focus marks stand out at {seen:.2f}:1 only")
 
 
+# Heard from the page's first element on: each violation of a content
+# security policy, as its directive and what it blocked.
+LISTENER = """window.heard = [];
+document.addEventListener('securitypolicyviolation',
+                          (e) => heard.push(e.effectiveDirective + ' ' + e.blockedURI));
+"""
+
+
+@contextlib.contextmanager
+def listening(folder):
+    """A copy of the page's folder whose page loads LISTENER before anything."""
+    with tempfile.TemporaryDirectory() as copy:
+        shutil.copytree(folder, copy, dirs_exist_ok=True)
+        with open(os.path.join(copy, "heard.js"), "w", encoding="utf-8") as out:
+            out.write(LISTENER)
+        path = os.path.join(copy, "index.html")
+        with open(path, encoding="utf-8") as page:
+            markup = page.read().replace('<meta charset="utf-8">',
+                                         '<meta charset="utf-8"><script src="heard.js"></script>', 1)
+        with open(path, "w", encoding="utf-8") as page:
+            page.write(markup)
+        yield copy
+
+
+def the_page_keeps_to_its_policy(name, url):
+    """Served under a host's strict policy, and from the disk under its own,
+    the page plays with no violation; one made on purpose is heard, after
+    any the page made. Its own policy is as strict as a page can set."""
+    with engine(name) as browser:
+        browser.open(url)
+        browser.click("Buton", 0)
+        end = time.monotonic() + 10
+        while browser.js("return document.querySelector('select').length") == 0 and \
+                time.monotonic() < end:
+            time.sleep(0.05)
+        check(browser.js("return document.querySelector('select').length") == 1,
+              "under the policy a click on Камък plays")
+        browser.js("document.body.appendChild(Object.assign(document.createElement('img'),"
+                   "{src: 'http://127.0.0.2/on-purpose.png'}))")
+        end = time.monotonic() + 10
+        while not browser.js("return heard.length") and time.monotonic() < end:
+            time.sleep(0.05)
+        # Once from each policy in force: served, the host's and the page's.
+        heard = browser.js("return heard")
+        check(heard and set(heard) == {"img-src http://127.0.0.2/on-purpose.png"},
+              f"violations other than the one made on purpose: {heard}")
+        own = browser.js("const m = document.querySelector("
+                         "'meta[http-equiv=\"Content-Security-Policy\"]'); return m && m.content")
+    policy = {d.split()[0]: d.split()[1:] for d in (own or "").split(";") if d.strip()}
+    sources = {source for values in policy.values() for source in values}
+    check(not {"'unsafe-inline'", "'unsafe-eval'", "*"} & sources,
+          f"the page's own policy lets in inline code, eval or anywhere: {own}")
+    for directive, want in (("default-src", ["'none'"]), ("base-uri", ["'none'"]),
+                            ("form-action", ["'none'"]),
+                            ("require-trusted-types-for", ["'script'"])):
+        check(policy.get(directive) == want, f"the page's own policy: {directive} {want}: {own}")
+    check(len(policy.get("trusted-types", [])) == 1,
+          f"the page's own policy names not one Trusted Types policy: {own}")
+
+
 CASES = {case.__name__: case for case in (
     the_face_is_the_same_whatever_fonts_the_system_has, the_selected_round_stands_out,
-    the_window_shows_its_colours, the_keyboard_alone_plays)}
+    the_window_shows_its_colours, the_keyboard_alone_plays, the_page_keeps_to_its_policy)}
 
 
 def main():
     name, case, folder = sys.argv[1], sys.argv[2], os.path.abspath(sys.argv[3])
     test_page.load_layout(sys.argv[4:])
-    with test_page.served(folder) as url:
-        print("--", name, case, "served")
-        CASES[case](name, url)
-    print("--", name, case, "from the disk")
-    CASES[case](name, "file://" + folder + "/index.html")
+    with contextlib.ExitStack() as stack:
+        if case == the_page_keeps_to_its_policy.__name__:
+            folder = stack.enter_context(listening(folder))
+        with test_page.served(folder, policy=test_page.HOST_POLICY) as url:
+            print("--", name, case, "served under a host's strict policy")
+            CASES[case](name, url)
+        print("--", name, case, "from the disk")
+        CASES[case](name, "file://" + folder + "/index.html")
     print("%d failures" % len(test_page.failures))
     return 1 if test_page.failures else 0
 
