@@ -11,8 +11,8 @@ BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID)
     if (reason != DLL_PROCESS_ATTACH || length == 0 || length >= MAX_PATH)
         return TRUE;
     lstrcatW(mark, L".ran");
-    const HANDLE file = CreateFileW(mark, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file =
+        CreateFileW(mark, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE)
         CloseHandle(file);
     return TRUE;
