@@ -49,7 +49,7 @@ public:
     // a group leaves the group with none selected.
     void setValue(ControlId option, bool selected)
     {
-        if (option.control == ui::Control::Igrach || option.control == ui::Control::Radio)
+        if (ui::isOption(option.control))
             if (const std::size_t row = rowOf(option); row < ui::kControls.size())
                 selectOptionAt(row, selected);
     }

@@ -205,22 +205,15 @@ int captionRoom(const ControlEntry& entry, const QWidget& window)
     }
 }
 
-// A face that stands in for the design's is often wider (DejaVu Serif is a
-// quarter wider than Times New Roman): narrowed until every caption fits, at
-// the same point size.
-QFont fitCaptions(QFont font, const QWidget& window)
+// The window's face, narrowed until every caption fits its control.
+QFont fitCaptions(const QFont& font, const QWidget& window)
 {
-    constexpr int kNarrowest = 50; // per cent of the face's own width
-    for (int stretch = 100; stretch >= kNarrowest; stretch -= 5) {
-        font.setStretch(stretch);
-        const QFontMetrics metrics(font, &window);
-        const bool fits = std::all_of(kControls.begin(), kControls.end(), [&](const auto& e) {
+    return narrowedToFit(font, [&](const QFont& narrowed) {
+        const QFontMetrics metrics(narrowed, &window);
+        return std::all_of(kControls.begin(), kControls.end(), [&](const auto& e) {
             return metrics.horizontalAdvance(toQString(e.caption)) <= captionRoom(e, window);
         });
-        if (fits)
-            break;
-    }
-    return font;
+    });
 }
 
 QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
@@ -354,9 +347,9 @@ void applyEntry(QWidget& w, const ControlEntry& entry)
         w.setAccessibleDescription(toQString(entry.description));
     if (entry.colour)
         setBackColor(w, *entry.colour);
-    if (auto* option = qobject_cast<QRadioButton*>(&w)) {
-        option->setChecked(entry.start == ui::Start::Selected);
-        option->setEnabled(entry.start != ui::Start::Disabled);
+    if (const auto start = ui::optionStart(entry)) {
+        static_cast<QRadioButton&>(w).setChecked(start->selected);
+        w.setEnabled(start->enabled);
     }
 }
 

@@ -85,16 +85,11 @@ QRect TitleBar::captionRect() const
 QFont TitleBar::captionFont() const
 {
     // Narrowed as the window's stand-in faces are, rather than cut short.
-    constexpr int kNarrowest = 50; // per cent of the face's own width
-    QFont font = this->font();
     const QString caption = window()->windowTitle();
     const int room = captionRect().width();
-    for (int stretch = 100; stretch >= kNarrowest; stretch -= 5) {
-        font.setStretch(stretch);
-        if (QFontMetrics(font, this).horizontalAdvance(caption) <= room)
-            break;
-    }
-    return font;
+    return narrowedToFit(font(), [&](const QFont& narrowed) {
+        return QFontMetrics(narrowed, this).horizontalAdvance(caption) <= room;
+    });
 }
 
 void TitleBar::paintEvent(QPaintEvent*)

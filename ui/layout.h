@@ -94,6 +94,12 @@ constexpr std::optional<Control> containerOf(Control c)
     return std::nullopt;
 }
 
+// The option buttons: the controls that sit in a frame.
+constexpr bool isOption(Control c) { return containerOf(c).has_value(); }
+
+// The frames, which hold option buttons and nothing else.
+constexpr bool isFrame(Control c) { return c == Control::Frame1 || c == Control::Frame2; }
+
 // What the game may do to a control's face: paint it (the labels, buttons,
 // options and score boxes) or not (frames, the history, the rules).
 enum class Face { Painted, Fixed };
@@ -139,6 +145,18 @@ inline constexpr std::array<ControlEntry, 19> kControls{{
 }};
 // clang-format on
 
+// How an option button stands as the window opens; none for other controls.
+struct OptionStart {
+    bool selected;
+    bool enabled;
+};
+constexpr std::optional<OptionStart> optionStart(const ControlEntry& entry)
+{
+    if (!isOption(entry.control))
+        return std::nullopt;
+    return OptionStart{entry.start == Start::Selected, entry.start != Start::Disabled};
+}
+
 // What a screen reader calls the control.
 constexpr std::string_view spokenNameOf(const ControlEntry& entry)
 {
@@ -156,10 +174,9 @@ constexpr bool tableIsWellFormed()
             return false;
         if (a.tabIndex < 0 || a.tabIndex >= int(kControls.size()))
             return false;
-        const bool option = a.control == Control::Igrach || a.control == Control::Radio;
-        if (a.start != Start::Cleared && !option)
+        if (a.start != Start::Cleared && !isOption(a.control))
             return false;
-        bool containerSeen = !containerOf(a.control).has_value();
+        bool containerSeen = !isOption(a.control);
         for (std::size_t j = 0; j < kControls.size(); ++j) {
             const ControlEntry& b = kControls[j];
             if (j != i && b.control == a.control && b.index == a.index)

@@ -170,7 +170,7 @@ std::string control(const PageWindow& window, std::size_t row)
         return "<label" + painted(radio ? "o r" : "o", window, row) + at +
                "><input type=\"radio\" name=\"" + std::string(ui::controlName(entry.control)) +
                "\"" + (window.selected(row) ? " checked" : "") +
-               (entry.start == ui::Start::Disabled ? " disabled" : "") + readerAttributes(row) +
+               (ui::optionStart(entry)->enabled ? "" : " disabled") + readerAttributes(row) +
                "><span>" + caption + "</span></label>\n";
     }
     case Control::Rezul:
@@ -197,11 +197,10 @@ void writeControls(std::string& page, const PageWindow& window)
     page += "<div id=\"w\">\n";
     bool inFrame = false;
     for (const std::size_t row : ui::kTabOrder) {
-        const bool option = ui::containerOf(kControls[row].control).has_value();
+        const bool option = ui::isOption(kControls[row].control);
         if (inFrame && !option)
             page += "</div>\n";
-        inFrame = option || kControls[row].control == Control::Frame1 ||
-                  kControls[row].control == Control::Frame2;
+        inFrame = option || ui::isFrame(kControls[row].control);
         page += control(window, row);
     }
     if (inFrame)

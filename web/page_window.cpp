@@ -10,7 +10,8 @@ PageWindow::PageWindow()
     for (std::size_t row = 0; row < kRows; ++row) {
         const ui::ControlEntry& entry = kControls[row];
         faces_[row] = entry.colour.value_or(kBoxColour);
-        selected_[row] = entry.start == ui::Start::Selected;
+        const auto start = ui::optionStart(entry);
+        selected_[row] = start && start->selected;
         if (entry.control == Control::Rezul)
             texts_[row] = std::string(entry.caption);
     }

@@ -168,7 +168,8 @@ bool ControlWindows::create(HWND window, HINSTANCE instance)
         DWORD style = WS_CHILD | WS_VISIBLE | kind.style;
         if (entry.control == Control::Igrach && entry.index == 0)
             style |= WS_GROUP;
-        if (entry.start == ui::Start::Disabled)
+        const auto start = ui::optionStart(entry);
+        if (start && !start->enabled)
             style |= WS_DISABLED;
         // A text box takes its text once it has its font (fillTextBoxes).
         const bool box = isTextBox(entry.control);
@@ -179,7 +180,7 @@ bool ControlWindows::create(HWND window, HINSTANCE instance)
                                         0, 0, parent, id, instance, nullptr);
         if (!windows_[row])
             return false;
-        if (entry.start == ui::Start::Selected)
+        if (start && start->selected)
             SendMessageW(windows_[row], BM_SETCHECK, BST_CHECKED, 0);
         if (entry.control == Control::Rezul)
             SendMessageW(windows_[row], EM_SETLIMITTEXT, kMaxScoreTextLength, 0);

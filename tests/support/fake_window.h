@@ -34,8 +34,8 @@ public:
             const auto key = std::make_pair(c.control, c.index);
             if (c.face == ui::Face::Painted)
                 state.colours[key] = c.colour.value_or(kSystemWindowColour);
-            if (c.control == ui::Control::Radio || c.control == ui::Control::Igrach)
-                state.values[key] = c.start == ui::Start::Selected;
+            if (const auto start = ui::optionStart(c))
+                state.values[key] = start->selected;
             if (c.control == ui::Control::Rezul)
                 state.scores[c.index] = std::string(c.caption);
         }
@@ -53,12 +53,7 @@ public:
         state.selected = index >= 0 && index < lineCount() ? index : -1;
     }
     bool timerEnabled() const override { return state.timer; }
-    void setTimerEnabled(bool enabled) override
-    {
-        if (enabled && !state.timer)
-            ++timerStarts;
-        state.timer = enabled;
-    }
+    void setTimerEnabled(bool enabled) override { state.timer = enabled; }
 
     void announce(std::string_view utf8) override { state.announced.emplace_back(utf8); }
 
@@ -75,7 +70,6 @@ public:
     const std::string& score(int i) const { return state.scores.at(i); }
 
     State state;
-    int timerStarts = 0; // how often a stopped timer was started
 
 protected:
     ui::Rgb faceColourAt(std::size_t row) const override { return state.colours.at(key(row)); }
