@@ -266,11 +266,8 @@ LRESULT answerObjectRequest(HWND control, WPARAM wParam)
     void* standard = nullptr;
     if (FAILED(oleacc.createStd(control, OBJID_CLIENT, kIAccessible, &standard)) || !standard)
         return 0;
-    auto* named = new (std::nothrow) NamedAccessible(static_cast<IAccessible*>(standard), control);
-    if (!named) {
-        static_cast<IAccessible*>(standard)->Release();
-        return 0;
-    }
+    // Running out of memory here ends the program (main.cpp), as anywhere.
+    auto* named = new NamedAccessible(static_cast<IAccessible*>(standard), control);
     const LRESULT result = oleacc.lresult(kIAccessible, wParam, static_cast<IAccessible*>(named));
     named->Release(); // LresultFromObject holds its own reference
     // A failure comes back as a negative HRESULT: it is no answer, and the

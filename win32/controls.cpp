@@ -107,28 +107,36 @@ HFONT orSystemFont(const Font& font)
 
 } // namespace
 
-bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HICON icon,
-                         HICON smallIcon)
+bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, int icon)
 {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     if (GetClassInfoExW(instance, name, &wc))
         return true;
+    // The icon at a size the system asks for; null where there is none (the
+    // class then shows the system's).
+    const auto loadIcon = [&](int widthMetric, int heightMetric) {
+        return icon ? HICON(LoadImageW(instance, MAKEINTRESOURCEW(icon), IMAGE_ICON,
+                                       GetSystemMetrics(widthMetric),
+                                       GetSystemMetrics(heightMetric), 0))
+                    : nullptr;
+    };
     wc = WNDCLASSEXW{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = icon;
-    wc.hIconSm = smallIcon;
-    // The class keeps its brush for the life of the process.
+    wc.hIcon = loadIcon(SM_CXICON, SM_CYICON);
+    wc.hIconSm = loadIcon(SM_CXSMICON, SM_CYSMICON);
     wc.hbrBackground = CreateSolidBrush(toColorRef(ui::kWindowColour));
     wc.lpszClassName = name;
-    if (!wc.hbrBackground)
-        return false;
-    if (!RegisterClassExW(&wc)) {
+    if (!wc.hbrBackground || !RegisterClassExW(&wc)) {
         const DWORD error = GetLastError();
-        DeleteObject(wc.hbrBackground);
+        for (const HICON loaded : {wc.hIcon, wc.hIconSm})
+            if (loaded)
+                DestroyIcon(loaded);
+        if (wc.hbrBackground)
+            DeleteObject(wc.hbrBackground);
         SetLastError(error);
         return false;
     }
@@ -145,7 +153,7 @@ int dpiOf(HWND window)
 
 bool ControlWindows::create(HWND window, HINSTANCE instance)
 {
-    if (!registerWindowClass(instance, kFrameClass, &frameProc, nullptr, nullptr))
+    if (!registerWindowClass(instance, kFrameClass, &frameProc, 0))
         return false;
     for (std::size_t row = 0; row < kControls.size(); ++row) {
         const ui::ControlEntry& entry = kControls[row];

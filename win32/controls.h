@@ -58,9 +58,10 @@ constexpr ControlKind kindOf(ui::Control control)
 }
 
 // Registers a window class once per process, with the window's colour as its
-// background; false, with the system's error, when it cannot. The icons may be null.
-bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HICON icon,
-                         HICON smallIcon);
+// background and the icon resource `icon` in both sizes (0: none); false,
+// with the system's error, when it cannot. The class keeps what it loads for
+// the life of the process, and a class already registered loads nothing.
+bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, int icon);
 
 // The DPI a window is shown at: its monitor's where Windows tells it, else
 // the system's.

@@ -17,14 +17,6 @@ constexpr int kIconResource = 1;
 
 bool isClick(int code) { return code == BN_CLICKED || code == BN_DOUBLECLICKED; }
 
-// The program's icon at a size the system asks for; null where it has none
-// (the class then shows the system's).
-HICON loadIcon(HINSTANCE instance, int widthMetric, int heightMetric)
-{
-    return HICON(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
-                            GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), 0));
-}
-
 } // namespace
 
 MorvetaWindow::MorvetaWindow(HINSTANCE instance, std::unique_ptr<app::RandomSource> random)
@@ -43,9 +35,7 @@ MorvetaWindow::MorvetaWindow(HINSTANCE instance, std::unique_ptr<app::RandomSour
 
 bool MorvetaWindow::create(HINSTANCE instance)
 {
-    if (!registerWindowClass(instance, kWindowClass, &MorvetaWindow::windowProc,
-                             loadIcon(instance, SM_CXICON, SM_CYICON),
-                             loadIcon(instance, SM_CXSMICON, SM_CYSMICON)))
+    if (!registerWindowClass(instance, kWindowClass, &MorvetaWindow::windowProc, kIconResource))
         return false;
     const std::wstring caption = toWide(ui::kCaption);
     // Sized by fitClientArea once the controls know the window's DPI.
