@@ -51,13 +51,14 @@ inline constexpr std::array<ExpectedPlace, 19> kExpectedPlaces = [] {
     }};
 }();
 
-// The place of a control, or of Frame1 or Frame2 for the one holding it.
-constexpr const ExpectedPlace& expectedPlace(ui::Control control, int index)
+// The place of a control, or of Frame1 or Frame2 for the one holding it; one
+// the list lacks does not compile.
+template <ui::Control control, int index> consteval const ExpectedPlace& expectedPlace()
 {
     for (const ExpectedPlace& p : kExpectedPlaces)
         if (p.control == control && p.index == index)
             return p;
-    return kExpectedPlaces.front();
+    throw "no expected place for this control";
 }
 
 } // namespace testing_support

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace testing_support {
 
@@ -41,6 +42,25 @@ inline constexpr std::array<ExpectedText, 19> kExpectedTexts{{
     {ui::Control::Rezultat, 0, "", "История на игрите", ""},
     {ui::Control::Text1, 0, "", "Правила на играта", ""},
 }};
+
+// The window's caption, which the page takes as its title.
+inline constexpr std::string_view kExpectedCaption =
+    "www.morveta.example    камък >  ножица > хартия > камък";
+
+// The rules box's text: five lines, each ended by CR LF, with two blanks
+// before "игра" in the last.
+inline constexpr std::string_view kExpectedRules =
+    "Правилата на известната игра \"камък, ножица, хартия\" са прости - “камъкът” чупи "
+    "“ножицата”, “ножицата” реже “хартията”, а “хартията” покрива “камъка”. Съществуват "
+    "психологически изследвания за оптимална печеливша стратегия, дори и препоръки кой е "
+    "най-печелившия вариант за избор.\r\n"
+    "Да се състави проект по Морвета, реализиращ популярната игра камък, ножица, хартия.\r\n"
+    "Тема на проекта: Морвета - камък, ножица.\r\n"
+    "Чрез генериране на случайни числа компютърът непрекъснато предлага своя избор, чрез "
+    "събитие On-Click потребителят прави своя и веднага след това се съпоставят двата "
+    "избора.\r\n"
+    "Резултатите, от поредната  игра, победа, загуба, реми се натрупват в отделно списъчно "
+    "поле.\r\n";
 
 // A control's name as the programs and their tests write it: "Buton(0)", or
 // "Rezultat" for a single control.

@@ -43,7 +43,8 @@ int main()
     std::printf("{\"idle\":%s,\"pick\":%s,\"pressed\":%s,", colour(colours::kIdle).c_str(),
                 colour(colours::kPick).c_str(), colour(colours::kPeach).c_str());
     std::printf("\"title\":%s,\"width\":%d,\"height\":%d,\"window\":[%d,%d,%d],\"controls\":[",
-                quoted(ui::kCaption).c_str(), testing_support::kExpectedClientSize.width,
+                quoted(testing_support::kExpectedCaption).c_str(),
+                testing_support::kExpectedClientSize.width,
                 testing_support::kExpectedClientSize.height, colours::kWindowBlue.r,
                 colours::kWindowBlue.g, colours::kWindowBlue.b);
     // Each row as the page makes it, with what the tests expect of it.
@@ -64,8 +65,12 @@ int main()
         int left = place->left;
         int top = place->top;
         if (const auto frame = ui::containerOf(c.control)) {
-            left += testing_support::expectedPlace(*frame, 0).left;
-            top += testing_support::expectedPlace(*frame, 0).top;
+            using testing_support::expectedPlace;
+            const auto& holder = *frame == ui::Control::Frame1
+                                     ? expectedPlace<ui::Control::Frame1, 0>()
+                                     : expectedPlace<ui::Control::Frame2, 0>();
+            left += holder.left;
+            top += holder.top;
         }
         const std::string face = place->face ? colour(*place->face) : "null";
         std::printf("%s{\"row\":%zu,\"name\":%s,\"index\":%d,\"rect\":[%d,%d,%d,%d],"
