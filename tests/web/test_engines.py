@@ -149,7 +149,10 @@ class Chromium(Selenium):
 class WebKitGTK(Selenium):
     """MiniBrowser under WebKitWebDriver, on an X display of its own; dark,
     the dark Adwaita GTK theme, which WebKitGTK's dark scheme follows.
-    WebKitGTK has no forced colours."""
+    WebKitGTK has no forced colours. Its scroll bars are GTK's classic ones,
+    as the desktop's setting gtk-overlay-scrolling=false makes them: an
+    overlay bar shows as the page loads and fades out a second later, so that
+    what a screenshot shows would depend on when it was taken."""
 
     def __init__(self, env, scheme="light"):
         if scheme == "dark":
@@ -158,6 +161,13 @@ class WebKitGTK(Selenium):
         driver_path = shutil.which("WebKitWebDriver")
         if not browsers or not driver_path or not shutil.which("Xvfb"):
             skip("MiniBrowser, WebKitWebDriver or Xvfb is missing")
+        self.config = tempfile.TemporaryDirectory()
+        for gtk in ("gtk-3.0", "gtk-4.0"):
+            os.makedirs(os.path.join(self.config.name, gtk))
+            with open(os.path.join(self.config.name, gtk, "settings.ini"), "w",
+                      encoding="utf-8") as settings:
+                settings.write("[Settings]\ngtk-overlay-scrolling=false\n")
+        env = dict(env, XDG_CONFIG_HOME=self.config.name)
         read, write = os.pipe()
         self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0",
                                       "1024x768x24", "-nolisten", "tcp"],
@@ -179,6 +189,7 @@ class WebKitGTK(Selenium):
             self.driver.set_window_size(800, 600)
         except Exception:
             self.xvfb.kill()
+            self.config.cleanup()
             raise
 
     def quit(self):
@@ -187,6 +198,7 @@ class WebKitGTK(Selenium):
         finally:
             self.xvfb.kill()
             self.xvfb.wait()
+            self.config.cleanup()
 
 
 class Firefox(bidi.Firefox, Engine):
@@ -273,8 +285,8 @@ def spills(image):
 
 
 def settled_window(browser, seconds=5):
-    """The window once two screenshots a fifth of a second apart agree:
-    WebKitGTK fades a scrollable box's overlay scroll bar out after loading."""
+    """The window once two screenshots a fifth of a second apart agree: an
+    engine may hand over a screenshot taken before its last change shows."""
     last = the_window(browser.shot()).tobytes()
     end = time.monotonic() + seconds
     while True:
