@@ -243,7 +243,10 @@ inline constexpr std::string_view kAppId = MORVETA_APP_ID;
 inline constexpr std::string_view kVersion = MORVETA_VERSION;
 
 struct FontEntry {
-    std::array<std::string_view, 4> families; // the first that is installed is used
+    // In order of preference: Qt and the page take the first that is
+    // installed; Windows asks for the first by name and its font mapper,
+    // steered by the serif or sans family bits, stands in where it is missing.
+    std::array<std::string_view, 4> families;
     double pointSize = 0;
     bool serif = false;
 };

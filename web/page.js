@@ -9,7 +9,9 @@ const morvetaRuntime = (names) =>
   names.filter((name) => Object.prototype.hasOwnProperty.call(LibraryManager.library, name));
 
 mergeInto(LibraryManager.library, {
-  // The page's elements, found once.
+  // The page's elements: the history, its mark, the live region and the
+  // added style sheet found once (morveta_attach); a control by its row,
+  // looked up when it is used.
   $MorvetaPage: {
     row: (row) => document.getElementById('c' + row),
     options: (row) => MorvetaPage.row(row).querySelector('input'),

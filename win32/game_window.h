@@ -76,11 +76,13 @@ private:
     void rememberFocus();
     void restoreFocus();
 
-    // The window's whole state is here and in controls_. Two pieces live
+    // The window's whole state is here and in controls_, but for what lives
     // apart, each for a reason its comment gives: what a screen reader is told
     // of a control stays with that control (accessible.cpp), since the objects
-    // handed to readers may outlive the window; and oleacc's entry points are
-    // loaded once for the process (accessible.cpp), for the same objects.
+    // handed to readers may outlive the window; and what is the process's,
+    // found or made once for every window: the entry points of oleacc
+    // (accessible.cpp), comctl32 (subclass.cpp) and GetDpiForWindow
+    // (controls.cpp), and the window classes with their brushes and icons.
     ComApartment com_; // first made, last gone
     HWND hwnd_ = nullptr;
     DWORD failure_ = 0;
