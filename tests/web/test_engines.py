@@ -411,6 +411,14 @@ def listening(folder):
         yield copy
 
 
+def until(browser, script, seconds=10):
+    """What script returns once it is true, or as it stands after seconds."""
+    end = time.monotonic() + seconds
+    while not (value := browser.js(script)) and time.monotonic() < end:
+        time.sleep(0.05)
+    return value
+
+
 def the_page_keeps_to_its_policy(name, url):
     """Served under a host's strict policy, and from the disk under its own,
     the page plays with no violation; one made on purpose is heard, after
@@ -418,19 +426,12 @@ def the_page_keeps_to_its_policy(name, url):
     with engine(name) as browser:
         browser.open(url)
         browser.click("Buton", 0)
-        end = time.monotonic() + 10
-        while browser.js("return document.querySelector('select').length") == 0 and \
-                time.monotonic() < end:
-            time.sleep(0.05)
-        check(browser.js("return document.querySelector('select').length") == 1,
+        check(until(browser, "return document.querySelector('select').length") == 1,
               "under the policy a click on Камък plays")
         browser.js("document.body.appendChild(Object.assign(document.createElement('img'),"
                    "{src: 'http://127.0.0.2/on-purpose.png'}))")
-        end = time.monotonic() + 10
-        while not browser.js("return heard.length") and time.monotonic() < end:
-            time.sleep(0.05)
         # Once from each policy in force: served, the host's and the page's.
-        heard = browser.js("return heard")
+        heard = until(browser, "return heard.length && heard")
         check(heard and set(heard) == {"img-src http://127.0.0.2/on-purpose.png"},
               f"violations other than the one made on purpose: {heard}")
         own = browser.js("const m = document.querySelector("
