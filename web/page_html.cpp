@@ -167,11 +167,12 @@ std::string control(const PageWindow& window, std::size_t row)
     case Control::Igrach:
     case Control::Radio: {
         const bool radio = entry.control == Control::Radio;
+        const auto start = ui::optionStart(entry);
         return "<label" + painted(radio ? "o r" : "o", window, row) + at +
                "><input type=\"radio\" name=\"" + std::string(ui::controlName(entry.control)) +
                "\"" + (window.selected(row) ? " checked" : "") +
-               (ui::optionStart(entry)->enabled ? "" : " disabled") + readerAttributes(row) +
-               "><span>" + caption + "</span></label>\n";
+               (start && !start->enabled ? " disabled" : "") + readerAttributes(row) + "><span>" +
+               caption + "</span></label>\n";
     }
     case Control::Rezul:
         return "<input type=\"text\"" + painted("t", window, row) +
