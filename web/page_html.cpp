@@ -117,31 +117,6 @@ constexpr std::string_view kPolicy =
     "manifest-src 'self'; base-uri 'none'; form-action 'none'; "
     "require-trusted-types-for 'script'; trusted-types morveta";
 
-void writeStyle(std::string& page, const PageWindow& window, std::string_view faceSource)
-{
-    if (!faceSource.empty())
-        page += "@font-face{font-family:\"" + std::string(kPageFace) +
-                "\";src:" + std::string(faceSource) + ";font-display:block}\n";
-    page += kStyle;
-    page += "#w{width:" + px(ui::kClientArea.width) + ";height:" + px(ui::kClientArea.height) +
-            ";background:" + cssColour(ui::kWindowColour) +
-            ";font:" + std::to_string(int(ui::kWindowFont.pointSize * 96 / 72)) + "px " +
-            (faceSource.empty() ? "" : "\"" + std::string(kPageFace) + "\",") +
-            families(ui::kWindowFont) + "}\n";
-    // The computer's options keep their own face, whose text never shows.
-    page += ".r{font-family:" + families(ui::kRadioFont) + "}\n";
-    std::vector<ui::Rgb> faces;
-    for (std::size_t row = 0; row < kControls.size(); ++row) {
-        page += placeRule(row);
-        const ui::Rgb face = window.face(row);
-        if (kControls[row].face == ui::Face::Painted &&
-            std::find(faces.begin(), faces.end(), face) == faces.end()) {
-            faces.push_back(face);
-            page += faceRules(face);
-        }
-    }
-}
-
 // Name and description for a reader; the description's text stands hidden
 // after the window.
 std::string readerAttributes(std::size_t row)
@@ -267,7 +242,27 @@ std::string manifestJson()
 std::string pageStyle(const PageWindow& window, std::string_view faceSource)
 {
     std::string style;
-    writeStyle(style, window, faceSource);
+    if (!faceSource.empty())
+        style += "@font-face{font-family:\"" + std::string(kPageFace) +
+                 "\";src:" + std::string(faceSource) + ";font-display:block}\n";
+    style += kStyle;
+    style += "#w{width:" + px(ui::kClientArea.width) + ";height:" + px(ui::kClientArea.height) +
+             ";background:" + cssColour(ui::kWindowColour) +
+             ";font:" + std::to_string(int(ui::kWindowFont.pointSize * 96 / 72)) + "px " +
+             (faceSource.empty() ? "" : "\"" + std::string(kPageFace) + "\",") +
+             families(ui::kWindowFont) + "}\n";
+    // The computer's options keep their own face, whose text never shows.
+    style += ".r{font-family:" + families(ui::kRadioFont) + "}\n";
+    std::vector<ui::Rgb> faces;
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+        style += placeRule(row);
+        const ui::Rgb face = window.face(row);
+        if (kControls[row].face == ui::Face::Painted &&
+            std::find(faces.begin(), faces.end(), face) == faces.end()) {
+            faces.push_back(face);
+            style += faceRules(face);
+        }
+    }
     return style;
 }
 
